@@ -1,0 +1,57 @@
+#include "estimate.hpp"
+
+#include <cmath>
+#include <string_view>
+
+#include "number_text.hpp"
+
+namespace kolva {
+
+namespace {
+
+constexpr double kOverhead = 35;
+constexpr double kUsbAllowance = 10;
+constexpr double kFirewireAllowance = 20;
+constexpr std::string_view kMildFactor = "1.05";
+constexpr std::string_view kHeavyFactor = "1.1";
+constexpr std::string_view kEmptySheetText = "35";
+constexpr std::string_view kZeroText = "0";
+
+// A figure is shown as text; rounding down the text's value rather than the
+// raw double keeps the 15-digit rule between every step.
+std::string floorThroughText(double value) {
+    return toText(std::floor(toNumber(toText(value))));
+}
+
+}  // namespace
+
+Estimate recalculate(const LoadSheet& sheet, Controllers controllers) {
+    double sum = 0;
+    for (std::size_t i = 0; i < kSummedSlotCount; ++i) {
+        sum += toNumber(sheet.get(static_cast<Slot>(i)));
+    }
+    sum += kOverhead;
+    if (controllers.usb) {
+        sum += kUsbAllowance;
+    }
+    if (controllers.firewire) {
+        sum += kFirewireAllowance;
+    }
+
+    Estimate estimate;
+    estimate.stock = floorThroughText(sum);
+    const double stock = toNumber(estimate.stock);
+    estimate.mild = floorThroughText(stock * toNumber(kMildFactor));
+    estimate.heavy = floorThroughText(stock * toNumber(kHeavyFactor));
+
+    if (estimate.stock == kEmptySheetText) {
+        estimate.stock = kZeroText;
+    }
+    if (estimate.stock == kZeroText) {
+        estimate.mild = kZeroText;
+        estimate.heavy = kZeroText;
+    }
+    return estimate;
+}
+
+}  // namespace kolva

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "controls.hpp"
+#include "estimate.hpp"
+#include "load_sheet.hpp"
+
+namespace kolva {
+
+// What a list shows: the chosen entry (-1 before the first choice) and
+// whether the user may change it.
+struct ListState {
+    int entry = -1;
+    bool enabled = true;
+
+    friend bool operator==(const ListState&, const ListState&) = default;
+};
+
+// Everything the window shows and does, without the window: the load sheet,
+// the state of every list and check box, the help line and the estimate.
+// The window forwards each user action to one of the handlers below and then
+// shows what the accessors report.
+class PowerModel {
+public:
+    PowerModel();
+
+    // The window's load handler: selects entry 0 of every list in the startup
+    // order, each running its handler, then settles the help line.
+    void load();
+
+    // The user picks entry `entry` of `list`. Picks on a disabled list and
+    // entries the list does not have are ignored: the window cannot make them.
+    void pick(List list, int entry);
+
+    // The user toggles a check box; `checked` is its new state.
+    void toggle(Box box, bool checked);
+
+    // The user clicks a figure or the TEC caption: only the help line changes.
+    void explain(Explained control);
+
+    // Runs the recalculation on its own, as the hidden debug button does.
+    void recalculate();
+
+    const std::string& help() const { return help_; }
+    const Estimate& estimate() const { return estimate_; }
+    const LoadSheet& sheet() const { return sheet_; }
+    const ListState& listState(List list) const { return lists_[indexOf(list)]; }
+    bool isChecked(Box box) const { return checked_[indexOf(box)]; }
+
+private:
+    void select(List list, int entry);
+
+    LoadSheet sheet_;
+    Estimate estimate_;
+    std::string help_;
+    std::array<ListState, kListCount> lists_{};
+    std::array<bool, kBoxCount> checked_{};
+};
+
+}  // namespace kolva

@@ -1,0 +1,69 @@
+#include "estimate.hpp"
+
+#include <gtest/gtest.h>
+
+#include "case_name.hpp"
+
+namespace kolva {
+namespace {
+
+using testing_support::CaseName;
+
+struct EstimateCase {
+    const char* name;
+    // Summed slots to fill; every other slot stays "0".
+    std::vector<std::pair<Slot, const char*>> slots;
+    Controllers controllers;
+    Estimate expected;
+};
+
+class EstimateTest : public testing::TestWithParam<EstimateCase> {};
+
+TEST_P(EstimateTest, ComputesTheThreeFigures) {
+    LoadSheet sheet;
+    for (const auto& [slot, text] : GetParam().slots) {
+        sheet.set(slot, text);
+    }
+    const Estimate got = recalculate(sheet, GetParam().controllers);
+    EXPECT_EQ(got.stock, GetParam().expected.stock);
+    EXPECT_EQ(got.mild, GetParam().expected.mild);
+    EXPECT_EQ(got.heavy, GetParam().expected.heavy);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recalculation, EstimateTest,
+    testing::Values(
+        EstimateCase{"EmptySheetShowsZeroNotOverhead", {}, {}, {"0", "0", "0"}},
+        EstimateCase{"EmptySheetWithUsb", {}, {.usb = true}, {"45", "47", "49"}},
+        EstimateCase{"EmptySheetWithFirewire", {}, {.firewire = true}, {"55", "57", "60"}},
+        EstimateCase{"EmptySheetWithBothControllers",
+                     {},
+                     {.usb = true, .firewire = true},
+                     {"65", "68", "71"}},
+        EstimateCase{
+            "SumOf265", {{Slot::Text28, "200"}, {Slot::Text30, "65"}}, {}, {"300", "315", "330"}},
+        EstimateCase{"OverclockUsesRoundedStock", {{Slot::Text19, "22.5"}}, {}, {"57", "59", "62"}},
+        EstimateCase{"OneHalfWattStick", {{Slot::Text19, "7.5"}}, {}, {"42", "44", "46"}},
+        EstimateCase{"StockOf100IsExact", {{Slot::Text1, "65"}}, {}, {"100", "105", "110"}},
+        EstimateCase{"LastSummedSlotCounts", {{Slot::firewire, "96"}}, {}, {"131", "137", "144"}},
+        EstimateCase{"UnitAndCountSlotsAreNotSummed",
+                     {{Slot::CPU, "110"}, {Slot::Text2, "8"}, {Slot::Text4, "7.5"}},
+                     {},
+                     {"0", "0", "0"}}),
+    CaseName());
+
+TEST(Recalculation, EveryWholeStockMatchesIntegerArithmetic) {
+    // The double factors lie just above 1.05 and 1.1; rounding through the
+    // 15-digit text must never lose or gain a watt against exact arithmetic.
+    for (int stock = 36; stock <= 5000; ++stock) {
+        LoadSheet sheet;
+        sheet.set(Slot::Text30, std::to_string(stock - 35));
+        const Estimate got = recalculate(sheet, {});
+        ASSERT_EQ(got.stock, std::to_string(stock));
+        ASSERT_EQ(got.mild, std::to_string(stock * 105 / 100)) << stock;
+        ASSERT_EQ(got.heavy, std::to_string(stock * 110 / 100)) << stock;
+    }
+}
+
+}  // namespace
+}  // namespace kolva
