@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <vector>
+
+namespace kolva::ui {
+
+// A frame drawn as on the classic desktop: an etched border whose top edge
+// runs through the middle of the caption, plus any vertical lines that lie
+// on its surface. It clips its children like any widget.
+class FrameBox final : public QGroupBox {
+    Q_OBJECT
+
+public:
+    FrameBox(const QString& caption, bool bordered, QWidget* parent);
+
+    // A one-pixel line in the frame's caption colour, at x from top to bottom.
+    void addLine(int x, int top, int bottom);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Line {
+        int x;
+        int top;
+        int bottom;
+    };
+
+    bool bordered_;
+    std::vector<Line> lines_;
+};
+
+}  // namespace kolva::ui

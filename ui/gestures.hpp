@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace kolva::ui {
+
+// Runs `action` when the left mouse button is pressed and released on
+// `widget`, as a click on a classic control.
+void onClick(QWidget& widget, std::function<void()> action);
+
+// Pressing any mouse button on `handle` moves its window with the pointer until
+// the button is released: through the window system's own move where it offers
+// one, else by following the pointer.
+void makeDragHandle(QWidget& handle);
+
+}  // namespace kolva::ui

@@ -1,0 +1,151 @@
+#include "layout.hpp"
+
+#include <array>
+
+namespace kolva::ui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr std::string_view kWindow = kWindowName;
+
+constexpr std::array<FrameSpec, 12> kFrames = {{
+    {"Frame16", kWindow, "", {210, 1440, 5985, 6135}, false},
+    {"Frame5", "Frame16", "CPU", {30, -30, 3525, 765}, true},
+    {"Frame7", "Frame16", "RAM", {30, 780, 3525, 765}, true},
+    {"Frame6", "Frame16", "VGA", {30, 1590, 3525, 765}, true},
+    {"Frame1", "Frame16", "Exotic Cooling", {30, 2400, 3525, 825}, true},
+    {"Frame10", "Frame16", "Optical #1", {30, 3270, 1725, 765}, true},
+    {"Frame8", "Frame16", "Optical #2", {1830, 3270, 1725, 765}, true},
+    {"Frame12", "Frame16", "USB Devices", {30, 4110, 1725, 1095}, true},
+    {"Frame13", "Frame16", "Firewire Devices", {1830, 4110, 1725, 1095}, true},
+    {"Frame3", "Frame16", "PCI Cards", {3630, -30, 2265, 2595}, true},
+    {"Frame4", "Frame16", "Miscellaneous", {3630, 2610, 2265, 2595}, true},
+    {"Frame2", "Frame16", "", {30, 5220, 5865, 855}, true},
+}};
+
+// Back to front: the credits line, the help line, then the note line.
+constexpr std::array<LabelSpec, 3> kWindowLabels = {{
+    {"Label1",
+     kWindow,
+     "Kolva v1.0  \u00b7  free software under the MIT licence",
+     {90, 7560, 6165, 375},
+     LabelStyle::Credits},
+    {"help", kWindow, "Kolva 1.0", {180, 7860, 4665, 285}, LabelStyle::Help},
+    {"Label824",
+     kWindow,
+     "Note: A 35 Watt overhead is applied to all calculations.",
+     {210, 1200, 3945, 255},
+     LabelStyle::Note},
+}};
+
+constexpr std::array<LabelSpec, 19> kFrameLabels = {{
+    {"Label13", "Frame5", "X", {2520, 360, 315, 195}, LabelStyle::Times},
+    {"Label14", "Frame7", "X", {2520, 360, 315, 195}, LabelStyle::Times},
+    {"Label15", "Frame6", "X", {2520, 360, 315, 195}, LabelStyle::Times},
+    {"Label18", "Frame1", "TEC (Watts):", {1590, 360, 1575, 255}, LabelStyle::Field},
+    {"Label20", "Frame12", "Devices:", {150, 690, 855, 225}, LabelStyle::Field},
+    {"Label21", "Frame13", "Devices:", {150, 690, 855, 225}, LabelStyle::OpaqueField},
+    {"Label3", "Frame3", "Additional:", {210, 2220, 1005, 225}, LabelStyle::Field},
+    {"Label2", "Frame4", "System Fans:", {150, 390, 1275, 225}, LabelStyle::Field},
+    {"Label11", "Frame4", "Case Lights:", {150, 840, 1275, 225}, LabelStyle::Field},
+    {"Label12", "Frame4", "Card Reader:", {150, 1290, 1275, 225}, LabelStyle::Field},
+    {"Label17", "Frame4", "Floppy / ZIP:", {150, 1740, 1785, 225}, LabelStyle::Field},
+    {"Label10", "Frame4", "Hard Drives:", {180, 2190, 1425, 225}, LabelStyle::Field},
+    {"Label8889", "Frame2", "Stock Speeds", {90, 150, 1785, 255}, LabelStyle::Heading},
+    {"Label9", "Frame2", "Mild Overclock", {2040, 150, 1845, 255}, LabelStyle::Heading},
+    {"Label5", "Frame2", "Heavy Overclock", {3990, 150, 1845, 255}, LabelStyle::Heading},
+    {"Label4", "Frame2", "0", {150, 420, 885, 345}, LabelStyle::Stock},
+    {"Label6", "Frame2", "Watts", {1020, 510, 705, 255}, LabelStyle::Unit},
+    {"Label7", "Frame2", "Watts", {2910, 510, 705, 255}, LabelStyle::Unit},
+    {"Label565", "Frame2", "Watts", {4830, 510, 705, 255}, LabelStyle::Unit},
+}};
+
+constexpr std::array<ListSpec, kListCount> kLists = {{
+    {List::Combo1, "Frame5", {120, 270, 2415, 315}, "Processor model"},
+    {List::Combo2, "Frame5", {2820, 270, 585, 315}, "Number of processors"},
+    {List::Combo5, "Frame7", {120, 270, 2415, 315}, "Memory type"},
+    {List::Combo4, "Frame7", {2820, 270, 585, 315}, "Number of memory sticks"},
+    {List::Combo6, "Frame6", {120, 270, 2415, 315}, "Graphics card model"},
+    {List::Combo7, "Frame6", {2820, 270, 585, 315}, "Number of graphics cards"},
+    {List::Combo12, "Frame1", {2760, 300, 645, 315}, "TEC watts"},
+    {List::Combo11, "Frame10", {120, 270, 1485, 315}, "Optical drive 1"},
+    {List::Combo8, "Frame8", {120, 270, 1485, 315}, "Optical drive 2"},
+    {List::Combo15, "Frame12", {1050, 630, 555, 315}, "Number of USB devices"},
+    {List::Combo16, "Frame13", {1050, 600, 555, 315}, "Number of Firewire devices"},
+    {List::Combo18, "Frame3", {1380, 2130, 645, 315}, "Number of additional PCI cards"},
+    {List::Combo9, "Frame4", {1380, 330, 645, 315}, "Number of system fans"},
+    {List::Combo10, "Frame4", {1380, 780, 645, 315}, "Number of case lights"},
+    {List::Combo13, "Frame4", {1380, 1230, 645, 315}, "Number of card readers"},
+    {List::Combo14, "Frame4", {1380, 1680, 645, 315}, "Number of floppy, Zip and tape drives"},
+    {List::Combo3, "Frame4", {1380, 2130, 645, 315}, "Number of hard drives"},
+}};
+
+constexpr std::array<CheckSpec, kBoxCount> kCheckBoxes = {{
+    {Box::Check7, "Frame1", "12V Pump", {180, 300, 1185, 315}},
+    {Box::Check6, "Frame12", "USB Enabled", {120, 270, 1545, 315}},
+    {Box::Check9, "Frame13", "1394 Enabled", {120, 270, 1515, 315}},
+    {Box::Check1, "Frame3", "56k Modem", {240, 240, 1335, 315}},
+    {Box::Check2, "Frame3", "Network Card", {240, 540, 1875, 315}},
+    {Box::Check3, "Frame3", "Sound Card", {240, 840, 1335, 315}},
+    {Box::Check4, "Frame3", "Audio Front Panel", {240, 1140, 1935, 315}},
+    {Box::Check5, "Frame3", "SCSI Card", {240, 1440, 1515, 315}},
+    {Box::Check8, "Frame3", "TV Tuner", {240, 1740, 1125, 315}},
+}};
+
+constexpr std::array<LineSpec, 3> kLines = {{
+    {"Frame1", 1440, 120, 780},
+    {"Frame2", 1950, 120, 840},
+    {"Frame2", 3900, 120, 840},
+}};
+
+constexpr std::array<FigureFieldSpec, 2> kFigureFields = {{
+    {"Text31", "Frame2", {2100, 420, 855, 345}, 0xFFFFC0},
+    {"Text32", "Frame2", {3990, 420, 885, 345}, 0xFFE0C0},
+}};
+
+constexpr std::array<FocusStop, 26> kFocusOrder = {
+    List::Combo1,  List::Combo2,  List::Combo5,  List::Combo4, List::Combo6,  List::Combo7,
+    Box::Check7,   List::Combo12, List::Combo11, List::Combo8, Box::Check6,   List::Combo15,
+    Box::Check9,   List::Combo16, Box::Check1,   Box::Check2,  Box::Check3,   Box::Check4,
+    Box::Check5,   Box::Check8,   List::Combo18, List::Combo9, List::Combo10, List::Combo13,
+    List::Combo14, List::Combo3,
+};
+
+}  // namespace
+
+int toPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+QRect toPixels(Twips twips) {
+    return {toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
+            toPixels(twips.height)};
+}
+
+std::span<const FrameSpec> frames() {
+    return kFrames;
+}
+std::span<const LabelSpec> windowLabels() {
+    return kWindowLabels;
+}
+std::span<const LabelSpec> frameLabels() {
+    return kFrameLabels;
+}
+std::span<const ListSpec> lists() {
+    return kLists;
+}
+std::span<const CheckSpec> checkBoxes() {
+    return kCheckBoxes;
+}
+std::span<const LineSpec> lines() {
+    return kLines;
+}
+std::span<const FigureFieldSpec> figureFields() {
+    return kFigureFields;
+}
+std::span<const FocusStop> focusOrder() {
+    return kFocusOrder;
+}
+
+}  // namespace kolva::ui

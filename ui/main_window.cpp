@@ -1,0 +1,199 @@
+#include "main_window.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "artwork.hpp"
+#include "frame_box.hpp"
+#include "gestures.hpp"
+#include "layout.hpp"
+#include "look.hpp"
+#include "picture.hpp"
+#include "selection_rules.hpp"
+
+namespace kolva::ui {
+
+namespace {
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName(qText(kWindowName));
+    setWindowTitle(QStringLiteral("Kolva"));
+    setFixedSize(toPixels(kClientArea).size());
+    setPalette(windowPalette());
+    setAutoFillBackground(true);
+    setFont(defaultFont());
+
+    // Creation order is stacking order: pictures and window labels lie
+    // beneath the component panel.
+    buildPictures();
+    for (const LabelSpec& spec : windowLabels()) {
+        placeLabel(spec);
+    }
+    buildFrames();
+    for (const LabelSpec& spec : frameLabels()) {
+        placeLabel(spec);
+    }
+    buildLists();
+    buildCheckBoxes();
+    buildFigureFields();
+    help_ = findChild<QLabel*>(QStringLiteral("help"));
+    stock_ = findChild<QLabel*>(QStringLiteral("Label4"));
+    connectExplanations();
+    setFocusOrder();
+    centreOnScreen();
+
+    model_.load();
+    showModel();
+}
+
+void MainWindow::buildPictures() {
+    background_ = new Picture(drawBackground, this);
+    background_->setObjectName(qText(kBackgroundPicture.name));
+    background_->setGeometry(toPixels(kBackgroundPicture.at));
+    makeDragHandle(*background_);
+
+    auto* quit = new Picture(drawQuitButton, this);
+    quit->setObjectName(qText(kQuitPicture.name));
+    quit->setGeometry(toPixels(kQuitPicture.at));
+    quit->setCursor(Qt::PointingHandCursor);
+    onClick(*quit, [this] { close(); });
+}
+
+void MainWindow::buildFrames() {
+    for (const FrameSpec& spec : frames()) {
+        auto* frame = new FrameBox(qText(spec.caption), spec.bordered, container(spec.parent));
+        frame->setObjectName(qText(spec.name));
+        frame->setGeometry(toPixels(spec.at));
+        frame->setFont(boldFont());
+    }
+    for (const LineSpec& line : lines()) {
+        auto* frame = static_cast<FrameBox*>(container(line.parent));
+        frame->addLine(toPixels(line.x), toPixels(line.top), toPixels(line.bottom));
+    }
+}
+
+QLabel* MainWindow::placeLabel(const LabelSpec& spec) {
+    auto* label = new QLabel(qText(spec.text), container(spec.parent));
+    label->setObjectName(qText(spec.name));
+    label->setGeometry(toPixels(spec.at));
+    styleLabel(*label, spec.style);
+    return label;
+}
+
+void MainWindow::buildLists() {
+    for (const ListSpec& spec : lists()) {
+        auto* combo = new QComboBox(container(spec.parent));
+        combo->setObjectName(qText(controlName(spec.list)));
+        combo->setGeometry(toPixels(spec.at));
+        combo->setAccessibleName(qText(spec.accessibleName));
+        styleList(*combo);
+        for (const std::string& entry : entriesOf(spec.list)) {
+            combo->addItem(QString::fromStdString(entry));
+        }
+        combo->setCurrentIndex(-1);
+        combo->setEnabled(model_.listState(spec.list).enabled);
+        connect(combo, &QComboBox::activated, this, [this, list = spec.list](int entry) {
+            model_.pick(list, entry);
+            showModel();
+        });
+        lists_[indexOf(spec.list)] = combo;
+    }
+}
+
+void MainWindow::buildCheckBoxes() {
+    for (const CheckSpec& spec : checkBoxes()) {
+        auto* box = new QCheckBox(qText(spec.caption), container(spec.parent));
+        box->setObjectName(qText(controlName(spec.box)));
+        box->setGeometry(toPixels(spec.at));
+        styleCheckBox(*box);
+        connect(box, &QCheckBox::clicked, this, [this, which = spec.box](bool checked) {
+            model_.toggle(which, checked);
+            showModel();
+        });
+        boxes_[indexOf(spec.box)] = box;
+    }
+}
+
+void MainWindow::buildFigureFields() {
+    for (const FigureFieldSpec& spec : figureFields()) {
+        auto* field = new QLineEdit(QStringLiteral("0"), container(spec.parent));
+        field->setObjectName(qText(spec.name));
+        field->setGeometry(toPixels(spec.at));
+        field->setFocusPolicy(Qt::NoFocus);
+        styleFigureField(*field, QColor::fromRgb(spec.rgb));
+    }
+    mild_ = findChild<QLineEdit*>(QStringLiteral("Text31"));
+    heavy_ = findChild<QLineEdit*>(QStringLiteral("Text32"));
+}
+
+void MainWindow::connectExplanations() {
+    const std::array<std::pair<Explained, QWidget*>, kExplainedCount> explained = {{
+        {Explained::Label18, findChild<QLabel*>(QStringLiteral("Label18"))},
+        {Explained::Label4, stock_},
+        {Explained::Text31, mild_},
+        {Explained::Text32, heavy_},
+    }};
+    for (const auto& [control, widget] : explained) {
+        onClick(*widget, [this, which = control] {
+            model_.explain(which);
+            showModel();
+        });
+    }
+}
+
+void MainWindow::setFocusOrder() {
+    QWidget* previous = nullptr;
+    for (const FocusStop& stop : focusOrder()) {
+        QWidget* current = std::holds_alternative<List>(stop)
+                               ? static_cast<QWidget*>(list(std::get<List>(stop)))
+                               : checkBox(std::get<Box>(stop));
+        current->setFocusPolicy(Qt::StrongFocus);
+        if (previous != nullptr) {
+            setTabOrder(previous, current);
+        }
+        previous = current;
+    }
+}
+
+void MainWindow::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect placed = rect();
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft());
+    }
+}
+
+QWidget* MainWindow::container(std::string_view name) {
+    if (name == kWindowName) {
+        return this;
+    }
+    return findChild<QWidget*>(qText(name));
+}
+
+void MainWindow::showModel() {
+    help_->setText(QString::fromStdString(model_.help()));
+    const Estimate& figures = model_.estimate();
+    stock_->setText(QString::fromStdString(figures.stock));
+    mild_->setText(QString::fromStdString(figures.mild));
+    heavy_->setText(QString::fromStdString(figures.heavy));
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const ListState& state = model_.listState(static_cast<List>(i));
+        QComboBox* combo = lists_[i];
+        if (combo->currentIndex() != state.entry) {
+            combo->setCurrentIndex(state.entry);
+        }
+        combo->setEnabled(state.enabled);
+    }
+}
+
+}  // namespace kolva::ui

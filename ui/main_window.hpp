@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "controls.hpp"
+#include "layout.hpp"
+#include "power_model.hpp"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace kolva::ui {
+
+class Picture;
+
+// Kolva's one window, Form1: a borderless, fixed-size window that builds its
+// controls from the layout tables, forwards every user action to the model
+// and shows what the model reports. Constructing it runs the load handler, so
+// it is complete before it is first shown.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    const PowerModel& model() const { return model_; }
+    QComboBox* list(List list) const { return lists_[indexOf(list)]; }
+    QCheckBox* checkBox(Box box) const { return boxes_[indexOf(box)]; }
+    Picture* background() const { return background_; }
+
+private:
+    void buildPictures();
+    void buildFrames();
+    void buildLists();
+    void buildCheckBoxes();
+    void buildFigureFields();
+    QLabel* placeLabel(const LabelSpec& spec);
+    void connectExplanations();
+    void setFocusOrder();
+    void centreOnScreen();
+    QWidget* container(std::string_view name);
+
+    // Shows the model's help line, figures and list states.
+    void showModel();
+
+    PowerModel model_;
+    std::array<QComboBox*, kListCount> lists_{};
+    std::array<QCheckBox*, kBoxCount> boxes_{};
+    QLabel* help_ = nullptr;
+    QLabel* stock_ = nullptr;
+    QLineEdit* mild_ = nullptr;
+    QLineEdit* heavy_ = nullptr;
+    Picture* background_ = nullptr;
+};
+
+}  // namespace kolva::ui
