@@ -6,7 +6,7 @@ WERROR ?= $(if $(CI),ON,OFF)
 BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2
 RUN_DEPS := qt6-wayland
 
-.PHONY: all run test build deps clean
+.PHONY: all run test build deps screenshot clean
 
 all: build
 
@@ -26,6 +26,12 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure --progress
+
+# Renders the window offscreen with the project's own test and keeps the PNG.
+screenshot: build
+	@cd $(BUILD)/tests/window && QT_QPA_PLATFORM=offscreen ./window_tests rendersToPng >/dev/null 2>&1
+	@cp $(BUILD)/tests/window/kolva-window.png docs/kolva-window.png
+	@echo "docs/kolva-window.png"
 
 clean:
 	@rm -rf $(BUILD)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace kolva::testing_support {
@@ -14,5 +15,14 @@ struct CaseName {
         return row.param.name;
     }
 };
+
+// Prints a row as its name in test listings, instead of its raw bytes.
+template <typename Case>
+requires requires(const Case& row) {
+    row.name;
+}
+void PrintTo(const Case& row, std::ostream* out) {
+    *out << row.name;
+}
 
 }  // namespace kolva::testing_support

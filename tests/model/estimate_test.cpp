@@ -8,6 +8,7 @@ namespace kolva {
 namespace {
 
 using testing_support::CaseName;
+using testing_support::PrintTo;
 
 struct EstimateCase {
     const char* name;

@@ -10,6 +10,7 @@ namespace kolva {
 namespace {
 
 using testing_support::CaseName;
+using testing_support::PrintTo;
 
 struct ToTextCase {
     const char* name;

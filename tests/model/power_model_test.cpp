@@ -11,6 +11,7 @@ namespace {
 using testing_support::CaseName;
 using testing_support::entryIndex;
 using testing_support::LoadedModel;
+using testing_support::PrintTo;
 
 TEST(Startup, LeavesEveryListOnEntryZeroAndAllFiguresZero) {
     PowerModel model;

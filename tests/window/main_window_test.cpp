@@ -1,0 +1,250 @@
+#include "main_window.hpp"
+
+#include <QDir>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "look.hpp"
+#include "picture.hpp"
+#include "window_driver.hpp"
+
+using kolva::Box;
+using kolva::List;
+using kolva::testing_support::figuresOf;
+using kolva::testing_support::helpOf;
+using kolva::testing_support::pickFromPopup;
+using kolva::ui::MainWindow;
+
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { kolva::ui::prepareApplication(); }
+
+    void startupShowsEntryZeroAndZeroFigures() {
+        MainWindow window;
+        QCOMPARE(helpOf(window), QStringLiteral("Kolva v1.0"));
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
+        QCOMPARE(figuresOf(window).mild, QStringLiteral("0"));
+        QCOMPARE(figuresOf(window).heavy, QStringLiteral("0"));
+        for (QComboBox* combo : window.findChildren<QComboBox*>()) {
+            QCOMPARE(combo->currentIndex(), 0);
+            QVERIFY2(!combo->isEditable(), qPrintable(combo->objectName()));
+        }
+        QVERIFY(!window.list(List::Combo15)->isEnabled());
+        QVERIFY(!window.list(List::Combo16)->isEnabled());
+        QCOMPARE(window.list(List::Combo1)->currentText(), QStringLiteral("Select From Below"));
+        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(window.size(), QSize(425, 551));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    void processorJourney() {
+        MainWindow window;
+        window.show();
+        QVERIFY(pickFromPopup(*window.list(List::Combo1), QStringLiteral("Pentium 4 Prescott")));
+        QCOMPARE(helpOf(window), QStringLiteral("Central Processing Unit"));
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
+        QVERIFY(pickFromPopup(*window.list(List::Combo2), QStringLiteral("2")));
+        QCOMPARE(helpOf(window), QStringLiteral("# of CPU's in system"));
+        // 178 + 35 = 213; 223.65; 234.3
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("213"));
+        QCOMPARE(figuresOf(window).mild, QStringLiteral("223"));
+        QCOMPARE(figuresOf(window).heavy, QStringLiteral("234"));
+
+        // A blank separator shows empty but keeps the processor counted.
+        QVERIFY(pickFromPopup(*window.list(List::Combo1), QString()));
+        QCOMPARE(window.list(List::Combo1)->currentText(), QString());
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("213"));
+    }
+
+    void keyboardPicksReachTheEstimate() {
+        MainWindow window;
+        window.show();
+        QComboBox* disks = window.list(List::Combo3);
+        disks->setFocus();
+        QTest::keyClick(disks, Qt::Key_Down);
+        QTest::keyClick(disks, Qt::Key_Down);
+        QCOMPARE(disks->currentText(), QStringLiteral("2"));
+        QCOMPARE(helpOf(window), QStringLiteral("# of Hard Disk Drives in system"));
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("85"));
+        QTest::keyClicks(disks, QStringLiteral("x"));
+        QCOMPARE(disks->currentText(), QStringLiteral("2"));
+    }
+
+    void busBoxEnablesAndResetsItsList() {
+        MainWindow window;
+        window.show();
+        QCheckBox* usb = window.checkBox(Box::Check6);
+        QComboBox* devices = window.list(List::Combo15);
+        QTest::mouseClick(usb, Qt::LeftButton);
+        QVERIFY(usb->isChecked());
+        QVERIFY(devices->isEnabled());
+        QCOMPARE(helpOf(window), QStringLiteral("Indicates a USB controller is present in system"));
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("45"));
+
+        QVERIFY(pickFromPopup(*devices, QStringLiteral("4")));
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("65"));
+        QCOMPARE(figuresOf(window).heavy, QStringLiteral("71"));
+
+        QTest::mouseClick(usb, Qt::LeftButton);
+        QVERIFY(!devices->isEnabled());
+        QCOMPARE(devices->currentText(), QStringLiteral("0"));
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
+    }
+
+    void componentBoxToggles() {
+        MainWindow window;
+        window.show();
+        QCheckBox* scsi = window.checkBox(Box::Check5);
+        QTest::mouseClick(scsi, Qt::LeftButton);
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("60"));
+        scsi->setFocus();
+        QTest::keyClick(scsi, Qt::Key_Space);
+        QVERIFY(!scsi->isChecked());
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
+    }
+
+    void explanationsChangeOnlyTheHelpLine_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("tec caption") << "Label18"
+                                     << "Thermoelectret, or Peltier cooling";
+        QTest::newRow("stock figure") << "Label4"
+                                      << "Suggested wattage requirement";
+        QTest::newRow("mild figure") << "Text31"
+                                     << "Suggested wattage requirement while mildly overclocked";
+        QTest::newRow("heavy figure") << "Text32"
+                                      << "Suggested wattage requirement while heavily overclocked";
+        QTest::newRow("other label is inert") << "Label10"
+                                              << "Kolva v1.0";
+    }
+
+    void explanationsChangeOnlyTheHelpLine() {
+        QFETCH(QString, control);
+        QFETCH(QString, help);
+        MainWindow window;
+        window.show();
+        auto* widget = window.findChild<QWidget*>(control);
+        QVERIFY(widget != nullptr);
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QCOMPARE(helpOf(window), help);
+        QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
+    }
+
+    void figureFieldsRefuseTyping() {
+        MainWindow window;
+        window.show();
+        for (const char* name : {"Text31", "Text32"}) {
+            auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+            QTest::keyClicks(field, QStringLiteral("999"));
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QCOMPARE(field->text(), QStringLiteral("0"));
+        }
+    }
+
+    void controlsSitWhereDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("panel") << "Frame16" << QRect(14, 96, 399, 409);
+        QTest::newRow("cpu frame cut by panel") << "Frame5" << QRect(2, -2, 235, 51);
+        QTest::newRow("pci frame") << "Frame3" << QRect(242, -2, 151, 173);
+        QTest::newRow("processor list") << "Combo1" << QRect(8, 18, 161, 21);
+        QTest::newRow("firewire list") << "Combo16" << QRect(70, 40, 37, 21);
+        QTest::newRow("help line") << "help" << QRect(12, 524, 311, 19);
+        QTest::newRow("quit picture") << "Image1" << QRect(334, 524, 82, 21);
+        QTest::newRow("background") << "Image2" << QRect(0, 0, 425, 550);
+        QTest::newRow("heavy figure") << "Text32" << QRect(266, 28, 59, 23);
+    }
+
+    void controlsSitWhereDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        MainWindow window;
+        auto* widget = window.findChild<QWidget*>(name);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    void tabFollowsTheDesignedOrderAndSkipsDisabledLists() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.list(List::Combo7)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::Check7));
+        window.checkBox(Box::Check6)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::Check9));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.list(List::Combo16));
+    }
+
+    void draggingTheBackgroundMovesTheWindow() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint start = window.pos();
+        QWidget* handle = window.background();
+        sendMouse(handle, QEvent::MouseButtonPress, {200, 40}, Qt::RightButton, Qt::RightButton);
+        sendMouse(handle, QEvent::MouseMove, {230, 60}, Qt::NoButton, Qt::RightButton);
+        sendMouse(handle, QEvent::MouseButtonRelease, {230, 60}, Qt::RightButton, Qt::NoButton);
+        QCOMPARE(window.pos(), start + QPoint(30, 20));
+        sendMouse(handle, QEvent::MouseMove, {260, 90}, Qt::NoButton, Qt::NoButton);
+        QCOMPARE(window.pos(), start + QPoint(30, 20));
+    }
+
+    void quitPictureClosesTheWindow() {
+        MainWindow window;
+        window.show();
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Image1")), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+    }
+
+    void picksDoNotRepaintTheBackground() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        const int before = window.background()->paintCount();
+        QVERIFY(pickFromPopup(*window.list(List::Combo9), QStringLiteral("3")));
+        QTest::mouseClick(window.checkBox(Box::Check1), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.background()->paintCount(), before);
+    }
+
+    void rendersToPng() {
+        MainWindow window;
+        window.show();
+        QVERIFY(pickFromPopup(*window.list(List::Combo1), QStringLiteral("Athlon 64 X2 Toledo")));
+        QVERIFY(pickFromPopup(*window.list(List::Combo2), QStringLiteral("1")));
+        QVERIFY(pickFromPopup(*window.list(List::Combo5), QStringLiteral("DDR2 SDRAM")));
+        QVERIFY(pickFromPopup(*window.list(List::Combo4), QStringLiteral("2")));
+        QVERIFY(pickFromPopup(*window.list(List::Combo6), QStringLiteral("GeForce 7800 GT")));
+        QVERIFY(pickFromPopup(*window.list(List::Combo7), QStringLiteral("1")));
+        QVERIFY(pickFromPopup(*window.list(List::Combo11), QStringLiteral("DVDRW")));
+        QVERIFY(pickFromPopup(*window.list(List::Combo3), QStringLiteral("2")));
+        QTest::mouseClick(window.checkBox(Box::Check3), Qt::LeftButton);
+        const QImage image = window.grab().toImage();
+        QCOMPARE(image.size(), QSize(425, 551));
+        QCOMPARE(image.pixelColor(200, 550), QColor(Qt::black));
+        QVERIFY(image.pixelColor(212, 40) != QColor(Qt::black));
+        const QString path = QDir::current().filePath(QStringLiteral("kolva-window.png"));
+        QVERIFY(image.save(path));
+        qInfo("window rendered to %s", qPrintable(path));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "main_window.hpp"
+
+namespace kolva::testing_support {
+
+// Picks the entry with `text` the way a keyboard user does: opens the list,
+// walks down to the entry in its popup and presses Return.
+inline bool pickFromPopup(QComboBox& combo, const QString& text) {
+    const int entry = combo.findText(text, Qt::MatchExactly);
+    if (entry < 0) {
+        return false;
+    }
+    combo.showPopup();
+    QAbstractItemView* view = combo.view();
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int i = 0; i < entry; ++i) {
+        QTest::keyClick(view, Qt::Key_Down);
+    }
+    QTest::keyClick(view, Qt::Key_Return);
+    return combo.currentIndex() == entry;
+}
+
+struct Figures {
+    QString stock;
+    QString mild;
+    QString heavy;
+};
+
+inline Figures figuresOf(const QWidget& window) {
+    return {window.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+            window.findChild<QLineEdit*>(QStringLiteral("Text31"))->text(),
+            window.findChild<QLineEdit*>(QStringLiteral("Text32"))->text()};
+}
+
+inline QString helpOf(const QWidget& window) {
+    return window.findChild<QLabel*>(QStringLiteral("help"))->text();
+}
+
+}  // namespace kolva::testing_support
