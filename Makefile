@@ -18,7 +18,7 @@ $(BUILD)/build.ninja:
 	@cmake -S . -B $(BUILD) -G Ninja -DKOLVA_WERROR=$(WERROR) >/dev/null
 
 build: deps $(BUILD)/build.ninja
-	@cmake --build $(BUILD) -- --quiet
+	@scripts/build $(BUILD)
 
 run: build
 	@scripts/install-deps $(RUN_DEPS)
