@@ -1,37 +1,61 @@
 # The two commands of the quick start: `make run` and `make test`.
 # Both install missing Debian packages, configure once and build quietly.
 
-BUILD ?= build
 WERROR ?= $(if $(CI),ON,OFF)
+FUZZ_SECONDS ?= 60
+
 BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2
 RUN_DEPS := qt6-wayland
+FUZZ_DEPS := clang libclang-rt-14-dev
 
-.PHONY: all run test build deps screenshot clean
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all run test build build-asan deps fuzz screenshot clean
 
 all: build
 
 deps:
 	@scripts/install-deps $(BUILD_DEPS)
 
-$(BUILD)/build.ninja:
-	@scripts/install-deps $(BUILD_DEPS)
-	@cmake -S . -B $(BUILD) -G Ninja -DKOLVA_WERROR=$(WERROR) >/dev/null
+build/build.ninja: | deps
+	@cmake --preset default -DKOLVA_WERROR=$(WERROR) >/dev/null
 
-build: deps $(BUILD)/build.ninja
-	@scripts/build $(BUILD)
+build-asan/build.ninja: | deps
+	@cmake --preset asan -DKOLVA_WERROR=$(WERROR) >/dev/null
+
+build: deps build/build.ninja
+	@scripts/build build
+
+build-asan: deps build-asan/build.ninja
+	@scripts/build build-asan
 
 run: build
 	@scripts/install-deps $(RUN_DEPS)
-	@$(BUILD)/app/kolva
+	@build/app/kolva
 
-test: build
-	@ctest --test-dir $(BUILD) --output-on-failure --progress
+# Every test twice: in the everyday build, then under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test: build build-asan
+	@ctest --test-dir build --output-on-failure
+	@$(SANITIZER_ENV) ctest --test-dir build-asan --output-on-failure
+
+# Fuzzes the model against the oracle for FUZZ_SECONDS; new inputs go to
+# build-fuzz/corpus, the checked-in seeds stay as they are.
+fuzz: deps
+	@scripts/install-deps $(FUZZ_DEPS)
+	@test -f build-fuzz/build.ninja || cmake --preset fuzz >/dev/null
+	@scripts/build build-fuzz --target model_fuzzer
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/tests/model_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		build-fuzz/corpus tests/fuzz/corpus
 
 # Renders the window offscreen with the project's own test and keeps the PNG.
 screenshot: build
-	@cd $(BUILD)/tests/window && QT_QPA_PLATFORM=offscreen ./window_tests rendersToPng >/dev/null 2>&1
-	@cp $(BUILD)/tests/window/kolva-window.png docs/kolva-window.png
+	@cd build/tests/window && QT_QPA_PLATFORM=offscreen ./window_tests rendersToPng >/dev/null 2>&1
+	@cp build/tests/window/kolva-window.png docs/kolva-window.png
 	@echo "docs/kolva-window.png"
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf build build-asan build-fuzz build-release

@@ -11,13 +11,9 @@
 
 namespace kolva::testing_support {
 
-// Picks the entry with `text` the way a keyboard user does: opens the list,
-// walks down to the entry in its popup and presses Return.
-inline bool pickFromPopup(QComboBox& combo, const QString& text) {
-    const int entry = combo.findText(text, Qt::MatchExactly);
-    if (entry < 0) {
-        return false;
-    }
+// Picks entry `entry` the way a keyboard user does: opens the list, walks
+// down to the entry in its popup and presses Return.
+inline bool pickFromPopup(QComboBox& combo, int entry) {
     combo.showPopup();
     QAbstractItemView* view = combo.view();
     QTest::keyClick(view, Qt::Key_Home);
@@ -26,6 +22,12 @@ inline bool pickFromPopup(QComboBox& combo, const QString& text) {
     }
     QTest::keyClick(view, Qt::Key_Return);
     return combo.currentIndex() == entry;
+}
+
+// Picks the first entry whose text is exactly `text`.
+inline bool pickFromPopup(QComboBox& combo, const QString& text) {
+    const int entry = combo.findText(text, Qt::MatchExactly);
+    return entry >= 0 && pickFromPopup(combo, entry);
 }
 
 struct Figures {

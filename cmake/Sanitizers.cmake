@@ -1,0 +1,13 @@
+# Sanitizers apply to the whole tree, so that the project's code and its tests
+# are checked together. Undefined behaviour stops the program at once.
+if(KOLVA_SANITIZE)
+    list(JOIN KOLVA_SANITIZE "," kolva_sanitizers)
+    add_compile_options(-fsanitize=${kolva_sanitizers} -fno-omit-frame-pointer
+                        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=${kolva_sanitizers})
+endif()
+
+# Coverage instrumentation for libFuzzer in every library the fuzzer links.
+if(KOLVA_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "oracle.hpp"
+#include "power_model.hpp"
+
+namespace kolva {
+namespace {
+
+constexpr int kSeeds = 20;
+constexpr int kEventsPerSeed = 5000;
+
+// One random user action applied to both the model and the oracle. Picks go
+// to any list and any entry, a few beyond the list's end; toggles flip a box
+// as a click does; now and then a figure is clicked for its explanation.
+void applyRandomEvent(std::mt19937& random, PowerModel& model, oracle::Oracle& expected) {
+    const int kind = std::uniform_int_distribution(0, 9)(random);
+    if (kind < 6) {
+        const auto list =
+            static_cast<List>(std::uniform_int_distribution<int>(0, kListCount - 1)(random));
+        const int entry = std::uniform_int_distribution(-1, oracle::entryCount(list))(random);
+        model.pick(list, entry);
+        expected.pick(list, entry);
+    } else if (kind < 9) {
+        const auto box =
+            static_cast<Box>(std::uniform_int_distribution<int>(0, kBoxCount - 1)(random));
+        const bool checked = !model.isChecked(box);
+        model.toggle(box, checked);
+        expected.toggle(box, checked);
+    } else {
+        const auto control = static_cast<Explained>(
+            std::uniform_int_distribution<int>(0, kExplainedCount - 1)(random));
+        model.explain(control);
+        expected.explain(control);
+    }
+}
+
+void expectAgreement(const PowerModel& model, const oracle::Oracle& expected) {
+    const oracle::Figures figures = expected.figures();
+    ASSERT_EQ(model.estimate().stock, figures.stock);
+    ASSERT_EQ(model.estimate().mild, figures.mild);
+    ASSERT_EQ(model.estimate().heavy, figures.heavy);
+    ASSERT_EQ(model.help(), expected.help());
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto list = static_cast<List>(i);
+        ASSERT_EQ(model.listState(list).entry, expected.entry(list)) << controlName(list);
+        ASSERT_EQ(model.listState(list).enabled, expected.enabled(list)) << controlName(list);
+    }
+}
+
+TEST(RandomSequences, ModelAgreesWithOracleAfterEveryEvent) {
+    int checked = 0;
+    for (int seed = 1; seed <= kSeeds; ++seed) {
+        SCOPED_TRACE(testing::Message() << "replay with seed " << seed);
+        std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
+        PowerModel model;
+        model.load();
+        oracle::Oracle expected;
+        for (int event = 0; event < kEventsPerSeed; ++event) {
+            SCOPED_TRACE(testing::Message() << "event " << event);
+            applyRandomEvent(random, model, expected);
+            expectAgreement(model, expected);
+            if (HasFatalFailure()) {
+                return;
+            }
+            ++checked;
+        }
+    }
+    RecordProperty("events_checked", checked);
+    EXPECT_EQ(checked, kSeeds * kEventsPerSeed);
+}
+
+}  // namespace
+}  // namespace kolva
