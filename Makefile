@@ -4,7 +4,7 @@
 WERROR ?= $(if $(CI),ON,OFF)
 FUZZ_SECONDS ?= 60
 
-BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2
+BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 clang-tidy
 RUN_DEPS := qt6-wayland
 FUZZ_DEPS := clang libclang-rt-14-dev
 
@@ -12,7 +12,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test build build-asan deps fuzz screenshot clean
+.PHONY: all run test build build-asan deps tidy fuzz screenshot clean
 
 all: build
 
@@ -35,9 +35,19 @@ run: build
 	@scripts/install-deps $(RUN_DEPS)
 	@build/app/kolva
 
+SOURCES := $(wildcard model/*.?pp ui/*.?pp app/*.?pp tests/*/*.?pp bench/*.?pp)
+
+# clang-tidy over the project's own code; runs again only when a source changes.
+build/tidy.stamp: $(SOURCES) .clang-tidy | build
+	@run-clang-tidy -quiet -p build -j 2 "$(CURDIR)/(model|ui|app|tests|bench)/" \
+		>build/tidy.log 2>&1 || { grep -E -A3 'warning:|error:' build/tidy.log; exit 1; }
+	@touch $@
+
+tidy: build build/tidy.stamp
+
 # Every test twice: in the everyday build, then under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
-test: build build-asan
+# UndefinedBehaviorSanitizer; clang-tidy first.
+test: build build-asan tidy
 	@ctest --test-dir build --output-on-failure
 	@$(SANITIZER_ENV) ctest --test-dir build-asan --output-on-failure
 

@@ -39,23 +39,23 @@ QStringList arial() {
 }
 
 struct LabelLook {
-    LabelStyle style;
-    QFont (*font)();
+    QFont (*font)() = nullptr;
     QColor text;
     Qt::Alignment alignment;
 };
 
 const std::array<LabelLook, 9>& labelLooks() {
+    // One row per LabelStyle, in its order.
     static const std::array<LabelLook, 9> looks = {{
-        {LabelStyle::Field, boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},
-        {LabelStyle::OpaqueField, boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},
-        {LabelStyle::Times, defaultFont, colour::kWhite, Qt::AlignHCenter | Qt::AlignTop},
-        {LabelStyle::Heading, resultFont, colour::kWhite, Qt::AlignLeft | Qt::AlignTop},
-        {LabelStyle::Unit, resultFont, colour::kLavender, Qt::AlignRight | Qt::AlignTop},
-        {LabelStyle::Note, defaultFont, colour::kWhite, Qt::AlignLeft | Qt::AlignTop},
-        {LabelStyle::Credits, defaultFont, colour::kCredits, Qt::AlignHCenter | Qt::AlignTop},
-        {LabelStyle::Help, defaultFont, colour::kLavender, Qt::AlignCenter},
-        {LabelStyle::Stock, figureFont, colour::kStock, Qt::AlignRight | Qt::AlignVCenter},
+        {boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},       // Field
+        {boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},       // OpaqueField
+        {defaultFont, colour::kWhite, Qt::AlignHCenter | Qt::AlignTop},    // Times
+        {resultFont, colour::kWhite, Qt::AlignLeft | Qt::AlignTop},        // Heading
+        {resultFont, colour::kLavender, Qt::AlignRight | Qt::AlignTop},    // Unit
+        {defaultFont, colour::kWhite, Qt::AlignLeft | Qt::AlignTop},       // Note
+        {defaultFont, colour::kCredits, Qt::AlignHCenter | Qt::AlignTop},  // Credits
+        {defaultFont, colour::kLavender, Qt::AlignCenter},                 // Help
+        {figureFont, colour::kStock, Qt::AlignRight | Qt::AlignVCenter},   // Stock
     }};
     return looks;
 }

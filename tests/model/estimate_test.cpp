@@ -8,7 +8,7 @@ namespace kolva {
 namespace {
 
 using testing_support::CaseName;
-using testing_support::PrintTo;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): found by GoogleTest
 
 struct EstimateCase {
     const char* name;

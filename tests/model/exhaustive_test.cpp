@@ -100,7 +100,8 @@ std::vector<std::vector<int>> reachableSums(const std::vector<Group>& groups, in
                 continue;
             }
             for (std::size_t o = 0; o < groups[g].size(); ++o) {
-                int& slot = choice[g + 1][static_cast<std::size_t>(sum + groups[g][o].halfWatts)];
+                const int next = sum + groups[g][o].halfWatts;
+                int& slot = choice[g + 1][static_cast<std::size_t>(next)];
                 if (slot < 0) {
                     slot = static_cast<int>(o);
                 }

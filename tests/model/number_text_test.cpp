@@ -10,7 +10,7 @@ namespace kolva {
 namespace {
 
 using testing_support::CaseName;
-using testing_support::PrintTo;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): found by GoogleTest
 
 struct ToTextCase {
     const char* name;

@@ -11,7 +11,7 @@ namespace {
 using testing_support::CaseName;
 using testing_support::entryIndex;
 using testing_support::LoadedModel;
-using testing_support::PrintTo;
+using testing_support::PrintTo;  // NOLINT(misc-unused-using-decls): found by GoogleTest
 
 TEST(Startup, LeavesEveryListOnEntryZeroAndAllFiguresZero) {
     PowerModel model;
