@@ -9,6 +9,7 @@
 #include <array>
 
 #include "kolva_style.hpp"
+#include "list_box.hpp"
 
 namespace kolva::ui {
 
@@ -86,6 +87,7 @@ void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("kolva"));
     // One style everywhere, so the window looks the same on every desktop.
     QApplication::setStyle(new KolvaStyle);
+    installListBoxAccessibility();
 }
 
 QPalette windowPalette() {

@@ -1,16 +1,19 @@
 #include "main_window.hpp"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 
 #include "artwork.hpp"
 #include "frame_box.hpp"
 #include "gestures.hpp"
 #include "layout.hpp"
+#include "list_box.hpp"
 #include "look.hpp"
 #include "picture.hpp"
 #include "selection_rules.hpp"
@@ -22,6 +25,9 @@ namespace {
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The headings above the stock, mild and heavy figures.
+constexpr std::array<std::string_view, 3> kFigureHeadings = {"Label8889", "Label9", "Label5"};
 
 }  // namespace
 
@@ -48,7 +54,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     buildFigureFields();
     help_ = findChild<QLabel*>(QStringLiteral("help"));
     stock_ = findChild<QLabel*>(QStringLiteral("Label4"));
+    for (std::size_t i = 0; i < headings_.size(); ++i) {
+        headings_[i] = findChild<QLabel*>(qText(kFigureHeadings[i]))->text();
+    }
     connectExplanations();
+    describeForAccessibility();
+    addQuitShortcuts();
     setFocusOrder();
     centreOnScreen();
 
@@ -92,7 +103,7 @@ QLabel* MainWindow::placeLabel(const LabelSpec& spec) {
 
 void MainWindow::buildLists() {
     for (const ListSpec& spec : lists()) {
-        auto* combo = new QComboBox(container(spec.parent));
+        auto* combo = new ListBox(container(spec.parent));
         combo->setObjectName(qText(controlName(spec.list)));
         combo->setGeometry(toPixels(spec.at));
         combo->setAccessibleName(qText(spec.accessibleName));
@@ -151,6 +162,31 @@ void MainWindow::connectExplanations() {
     }
 }
 
+void MainWindow::describeForAccessibility() {
+    for (const ListSpec& spec : lists()) {
+        list(spec.list)->setAccessibleDescription(qText(ruleFor(spec.list).help));
+    }
+    for (const CheckSpec& spec : checkBoxes()) {
+        checkBox(spec.box)->setAccessibleDescription(qText(ruleFor(spec.box).help));
+    }
+    stock_->setAccessibleDescription(qText(explanation(Explained::Label4)));
+    mild_->setAccessibleDescription(qText(explanation(Explained::Text31)));
+    heavy_->setAccessibleDescription(qText(explanation(Explained::Text32)));
+
+    background_->setAccessibleName(tr("Drag to move"));
+    background_->setAccessibleDescription(tr("Press on the background and move to move the window"));
+    auto* quit = findChild<QWidget*>(qText(kQuitPicture.name));
+    quit->setAccessibleName(tr("Quit"));
+    quit->setAccessibleDescription(tr("Closes Kolva (Ctrl+Q or Escape)"));
+}
+
+void MainWindow::addQuitShortcuts() {
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::Key_Escape)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
+}
+
 void MainWindow::setFocusOrder() {
     QWidget* previous = nullptr;
     for (const FocusStop& stop : focusOrder()) {
@@ -180,12 +216,31 @@ QWidget* MainWindow::container(std::string_view name) {
     return findChild<QWidget*>(qText(name));
 }
 
+namespace {
+
+// Shows a figure and names it for screen readers as "Stock Speeds: 300 Watts",
+// so the number says what it means.
+template <typename Field>
+void showFigure(Field& field, const QString& heading, const std::string& figure) {
+    const QString text = QString::fromStdString(figure);
+    field.setText(text);
+    field.setAccessibleName(MainWindow::tr("%1: %2 Watts").arg(heading, text));
+}
+
+}  // namespace
+
 void MainWindow::showModel() {
-    help_->setText(QString::fromStdString(model_.help()));
+    const QString help = QString::fromStdString(model_.help());
+    if (help_->text() != help) {
+        help_->setText(help);
+        // Screen readers announce the new help text as the label's new name.
+        QAccessibleEvent changed(help_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     const Estimate& figures = model_.estimate();
-    stock_->setText(QString::fromStdString(figures.stock));
-    mild_->setText(QString::fromStdString(figures.mild));
-    heavy_->setText(QString::fromStdString(figures.heavy));
+    showFigure(*stock_, headings_[0], figures.stock);
+    showFigure(*mild_, headings_[1], figures.mild);
+    showFigure(*heavy_, headings_[2], figures.heavy);
     for (std::size_t i = 0; i < kListCount; ++i) {
         const ListState& state = model_.listState(static_cast<List>(i));
         QComboBox* combo = lists_[i];

@@ -40,6 +40,8 @@ private:
     void buildFigureFields();
     QLabel* placeLabel(const LabelSpec& spec);
     void connectExplanations();
+    void describeForAccessibility();
+    void addQuitShortcuts();
     void setFocusOrder();
     void centreOnScreen();
     QWidget* container(std::string_view name);
@@ -54,6 +56,7 @@ private:
     QLabel* stock_ = nullptr;
     QLineEdit* mild_ = nullptr;
     QLineEdit* heavy_ = nullptr;
+    std::array<QString, 3> headings_;  // above the stock, mild and heavy figures
     Picture* background_ = nullptr;
 };
 
