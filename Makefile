@@ -61,11 +61,12 @@ fuzz: deps
 	@build-fuzz/tests/model_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		build-fuzz/corpus tests/fuzz/corpus
 
-# Renders the window offscreen with the project's own test and keeps the PNG.
+# Renders the window offscreen with the project's own tests, at 1x and 2x.
 screenshot: build
 	@cd build/tests/window && QT_QPA_PLATFORM=offscreen ./window_tests rendersToPng >/dev/null 2>&1
-	@cp build/tests/window/kolva-window.png docs/kolva-window.png
-	@echo "docs/kolva-window.png"
+	@cd build/tests/window && QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./hidpi_tests >/dev/null 2>&1
+	@cp build/tests/window/kolva-window.png build/tests/window/kolva-window@2x.png docs/
+	@echo "docs/kolva-window.png docs/kolva-window@2x.png"
 
 clean:
 	@rm -rf build build-asan build-fuzz build-release

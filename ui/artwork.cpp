@@ -18,6 +18,7 @@ constexpr QColor kStripeBlue{0x1E, 0x5A, 0xC8};
 constexpr QColor kStripeBlack{0x08, 0x08, 0x0C};
 constexpr QColor kOrange{0xF0, 0x8A, 0x1C};
 constexpr QColor kBoltYellow{0xFF, 0xD8, 0x30};
+constexpr QColor kHairline{0x9C, 0xB8, 0xFF};
 constexpr int kBannerHeight = 80;
 constexpr int kBottomBandHeight = 32;
 constexpr int kStripeWidth = 14;
@@ -167,8 +168,13 @@ QPixmap drawBackground(QSize size, qreal devicePixelRatio) {
 
     drawMetalPlate(painter, QRect(QPoint(0, 0), size));
     drawStripes(painter, QRect(0, 4, size.width(), kBannerHeight - 8));
-    drawStripes(painter,
-                QRect(0, size.height() - kBottomBandHeight, size.width(), kBottomBandHeight));
+    const int bandTop = size.height() - kBottomBandHeight;
+    drawStripes(painter, QRect(0, bandTop, size.width(), kBottomBandHeight));
+    // A cosmetic hairline above the band: one device pixel at every scale.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(kHairline, 0));
+    painter.drawLine(0, bandTop - 1, size.width(), bandTop - 1);
+    painter.setRenderHint(QPainter::Antialiasing);
 
     // A dark plate behind the lettering keeps it readable over the stripes.
     painter.setPen(QPen(QColor(0x60, 0x66, 0x70), 1));

@@ -24,7 +24,9 @@ constexpr std::array<FrameSpec, 12> kFrames = {{
     {"Frame2", "Frame16", "", {30, 5220, 5865, 855}, true},
 }};
 
-// Back to front: the credits line, the help line, then the note line.
+// Back to front: the credits line, the help line, then the note line. The note
+// line is 120 twips wider than the classic 3945, so that the metric-compatible
+// sans-serif shows its last character.
 constexpr std::array<LabelSpec, 3> kWindowLabels = {{
     {"Label1",
      kWindow,
@@ -35,7 +37,7 @@ constexpr std::array<LabelSpec, 3> kWindowLabels = {{
     {"Label824",
      kWindow,
      "Note: A 35 Watt overhead is applied to all calculations.",
-     {210, 1200, 3945, 255},
+     {210, 1200, 4065, 255},
      LabelStyle::Note},
 }};
 

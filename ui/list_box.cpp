@@ -34,6 +34,8 @@ QAccessibleInterface* listBoxAccessibility(const QString& className, QObject* ob
 
 ListBox::ListBox(QWidget* parent) : QComboBox(parent) {}
 
-void installListBoxAccessibility() { QAccessible::installFactory(listBoxAccessibility); }
+void installListBoxAccessibility() {
+    QAccessible::installFactory(listBoxAccessibility);
+}
 
 }  // namespace kolva::ui

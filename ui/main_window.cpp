@@ -174,14 +174,16 @@ void MainWindow::describeForAccessibility() {
     heavy_->setAccessibleDescription(qText(explanation(Explained::Text32)));
 
     background_->setAccessibleName(tr("Drag to move"));
-    background_->setAccessibleDescription(tr("Press on the background and move to move the window"));
+    background_->setAccessibleDescription(
+        tr("Press on the background and move to move the window"));
     auto* quit = findChild<QWidget*>(qText(kQuitPicture.name));
     quit->setAccessibleName(tr("Quit"));
     quit->setAccessibleDescription(tr("Closes Kolva (Ctrl+Q or Escape)"));
 }
 
 void MainWindow::addQuitShortcuts() {
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::Key_Escape)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::Key_Escape)}) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, &QWidget::close);
     }

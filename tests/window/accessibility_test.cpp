@@ -25,10 +25,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        kolva::ui::prepareApplication();
-
-    }
+    void initTestCase() { kolva::ui::prepareApplication(); }
 
     void everyControlAndFigureHasANameAndHelp() {
         MainWindow window;
@@ -55,24 +52,24 @@ private Q_SLOTS:
                  QStringLiteral("Select From Below"));
         QCOMPARE(accessibleText(window.checkBox(Box::Check6), QAccessible::Description),
                  QStringLiteral("Indicates a USB controller is present in system"));
-        QCOMPARE(accessibleText(window.findChild<QWidget*>(QStringLiteral("Image1")),
-                                QAccessible::Name),
-                 QStringLiteral("Quit"));
-        QCOMPARE(accessibleText(window.findChild<QWidget*>(QStringLiteral("Image2")),
-                                QAccessible::Name),
-                 QStringLiteral("Drag to move"));
+        QCOMPARE(
+            accessibleText(window.findChild<QWidget*>(QStringLiteral("Image1")), QAccessible::Name),
+            QStringLiteral("Quit"));
+        QCOMPARE(
+            accessibleText(window.findChild<QWidget*>(QStringLiteral("Image2")), QAccessible::Name),
+            QStringLiteral("Drag to move"));
     }
 
     void figuresAreReadWithTheirMeaning() {
         MainWindow window;
         window.show();
         QTest::mouseClick(window.checkBox(Box::Check5), Qt::LeftButton);
-        QCOMPARE(accessibleText(window.findChild<QWidget*>(QStringLiteral("Label4")),
-                                QAccessible::Name),
-                 QStringLiteral("Stock Speeds: 60 Watts"));
-        QCOMPARE(accessibleText(window.findChild<QWidget*>(QStringLiteral("Text32")),
-                                QAccessible::Name),
-                 QStringLiteral("Heavy Overclock: 66 Watts"));
+        QCOMPARE(
+            accessibleText(window.findChild<QWidget*>(QStringLiteral("Label4")), QAccessible::Name),
+            QStringLiteral("Stock Speeds: 60 Watts"));
+        QCOMPARE(
+            accessibleText(window.findChild<QWidget*>(QStringLiteral("Text32")), QAccessible::Name),
+            QStringLiteral("Heavy Overclock: 66 Watts"));
     }
 
     // The offscreen platform has no accessibility bridge to carry events, so
@@ -110,9 +107,9 @@ private Q_SLOTS:
 
         // 178 + 10 + 15 + 35 = 238; 249.9; 261.8
         QCOMPARE(figuresOf(window).stock, QStringLiteral("238"));
-        QCOMPARE(accessibleText(window.findChild<QWidget*>(QStringLiteral("Text31")),
-                                QAccessible::Name),
-                 QStringLiteral("Mild Overclock: 249 Watts"));
+        QCOMPARE(
+            accessibleText(window.findChild<QWidget*>(QStringLiteral("Text31")), QAccessible::Name),
+            QStringLiteral("Mild Overclock: 249 Watts"));
         QCOMPARE(figuresOf(window).heavy, QStringLiteral("261"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
