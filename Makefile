@@ -6,13 +6,14 @@ FUZZ_SECONDS ?= 60
 
 BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 clang-tidy
 RUN_DEPS := qt6-wayland
+TEST_DEPS := desktop-file-utils appstream dpkg-dev file weston qt6-wayland
 FUZZ_DEPS := clang libclang-rt-14-dev
 
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test build build-asan deps tidy fuzz screenshot clean
+.PHONY: all run test build build-asan deps test-deps tidy fuzz deb screenshot clean
 
 all: build
 
@@ -45,9 +46,12 @@ build/tidy.stamp: $(SOURCES) .clang-tidy | build
 
 tidy: build build/tidy.stamp
 
+test-deps:
+	@scripts/install-deps $(TEST_DEPS)
+
 # Every test twice: in the everyday build, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer; clang-tidy first.
-test: build build-asan tidy
+test: test-deps build build-asan tidy
 	@ctest --test-dir build --output-on-failure
 	@$(SANITIZER_ENV) ctest --test-dir build-asan --output-on-failure
 
@@ -60,6 +64,12 @@ fuzz: deps
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/tests/model_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		build-fuzz/corpus tests/fuzz/corpus
+
+# The Debian package, built from the everyday build: build/kolva_<version>_<arch>.deb
+deb: build
+	@scripts/install-deps dpkg-dev file
+	@cpack --config build/CPackConfig.cmake -B build >/dev/null
+	@ls build/kolva_*.deb
 
 # Renders the window offscreen with the project's own tests, at 1x and 2x.
 screenshot: build

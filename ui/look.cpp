@@ -85,6 +85,8 @@ QFont figureFont() {
 
 void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("kolva"));
+    // Ties the window to the installed desktop entry (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kolva.Kolva"));
     // One style everywhere, so the window looks the same on every desktop.
     QApplication::setStyle(new KolvaStyle);
     installListBoxAccessibility();

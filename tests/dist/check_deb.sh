@@ -1,0 +1,23 @@
+#!/bin/sh
+# Builds the Debian package from the build folder and checks its name, its
+# run-time dependencies and the validity of the files it installs.
+set -eu
+build="$1"
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
+deb=$(ls "$out"/kolva_*.deb)
+case "$(basename "$deb")" in
+    kolva_1.0.0_"$(dpkg --print-architecture)".deb) ;;
+    *) echo "unexpected package name: $deb"; exit 1 ;;
+esac
+depends=$(dpkg-deb --field "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation2; do
+    echo "$depends" | grep -q "$needed" || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+dpkg-deb --extract "$deb" "$out/root"
+[ -x "$out/root/usr/bin/kolva" ] || { echo "no /usr/bin/kolva in the package"; exit 1; }
+desktop-file-validate "$out/root/usr/share/applications/org.kolva.Kolva.desktop"
+appstreamcli validate --no-net --pedantic "$out/root/usr/share/metainfo/org.kolva.Kolva.metainfo.xml"
+echo "package: $(basename "$deb") valid; Depends: $depends"
