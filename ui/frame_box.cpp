@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "look.hpp"
+
 namespace kolva::ui {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr int kCaptionPadding = 2;
 }  // namespace
 
 FrameBox::FrameBox(const QString& caption, bool bordered, QWidget* parent)
-    : QGroupBox(caption, parent), bordered_(bordered) {
+    : QGroupBox(caption, parent), bordered_(bordered), captionFont_(boldFont()) {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -25,7 +27,7 @@ void FrameBox::addLine(int x, int top, int bottom) {
 
 void FrameBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
+    const QFontMetrics metrics(captionFont_);
     const bool captioned = !title().isEmpty();
 
     if (bordered_) {
@@ -40,6 +42,7 @@ void FrameBox::paintEvent(QPaintEvent* /*event*/) {
         const int width = metrics.horizontalAdvance(title()) + 2 * kCaptionPadding;
         const QRect caption(kCaptionIndent, 0, width, metrics.height());
         painter.fillRect(caption, palette().window());
+        painter.setFont(captionFont_);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(caption, Qt::AlignCenter, title());
     }

@@ -41,7 +41,7 @@ constexpr std::array<LabelSpec, 3> kWindowLabels = {{
      LabelStyle::Note},
 }};
 
-constexpr std::array<LabelSpec, 19> kFrameLabels = {{
+constexpr std::array<LabelSpec, 21> kFrameLabels = {{
     {"Label13", "Frame5", "X", {2520, 360, 315, 195}, LabelStyle::Times},
     {"Label14", "Frame7", "X", {2520, 360, 315, 195}, LabelStyle::Times},
     {"Label15", "Frame6", "X", {2520, 360, 315, 195}, LabelStyle::Times},
@@ -61,6 +61,9 @@ constexpr std::array<LabelSpec, 19> kFrameLabels = {{
     {"Label6", "Frame2", "Watts", {1020, 510, 705, 255}, LabelStyle::Unit},
     {"Label7", "Frame2", "Watts", {2910, 510, 705, 255}, LabelStyle::Unit},
     {"Label565", "Frame2", "Watts", {4830, 510, 705, 255}, LabelStyle::Unit},
+    // The overclock figures sit above their unit labels, on an opaque ground.
+    {"Text31", "Frame2", "0", {2100, 420, 855, 345}, LabelStyle::Mild},
+    {"Text32", "Frame2", "0", {3990, 420, 885, 345}, LabelStyle::Heavy},
 }};
 
 constexpr std::array<ListSpec, kListCount> kLists = {{
@@ -101,11 +104,6 @@ constexpr std::array<LineSpec, 3> kLines = {{
     {"Frame2", 3900, 120, 840},
 }};
 
-constexpr std::array<FigureFieldSpec, 2> kFigureFields = {{
-    {"Text31", "Frame2", {2100, 420, 855, 345}, 0xFFFFC0},
-    {"Text32", "Frame2", {3990, 420, 885, 345}, 0xFFE0C0},
-}};
-
 constexpr std::array<FocusStop, 26> kFocusOrder = {
     List::Combo1,  List::Combo2,  List::Combo5,  List::Combo4, List::Combo6,  List::Combo7,
     Box::Check7,   List::Combo12, List::Combo11, List::Combo8, Box::Check6,   List::Combo15,
@@ -142,9 +140,6 @@ std::span<const CheckSpec> checkBoxes() {
 }
 std::span<const LineSpec> lines() {
     return kLines;
-}
-std::span<const FigureFieldSpec> figureFields() {
-    return kFigureFields;
 }
 std::span<const FocusStop> focusOrder() {
     return kFocusOrder;

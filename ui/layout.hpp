@@ -36,6 +36,8 @@ enum class LabelStyle {
     Credits,      // the credits line
     Help,         // the help line
     Stock,        // the stock figure
+    Mild,         // the mild overclock figure
+    Heavy,        // the heavy overclock figure
 };
 
 // A frame; `parent` names the window or another frame. A frame with an
@@ -78,14 +80,6 @@ struct LineSpec {
     int bottom;
 };
 
-// The overclock figures are read-only text fields.
-struct FigureFieldSpec {
-    std::string_view name;
-    std::string_view parent;
-    Twips at;
-    unsigned rgb;
-};
-
 struct PictureSpec {
     std::string_view name;
     Twips at;
@@ -99,7 +93,6 @@ std::span<const LabelSpec> frameLabels();   // in the frames, beneath their cont
 std::span<const ListSpec> lists();
 std::span<const CheckSpec> checkBoxes();
 std::span<const LineSpec> lines();
-std::span<const FigureFieldSpec> figureFields();
 
 inline constexpr PictureSpec kBackgroundPicture{"Image2", {0, 0, 6375, 8250}};
 inline constexpr PictureSpec kQuitPicture{"Image1", {5010, 7860, 1230, 315}};

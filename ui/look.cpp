@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 
 #include <array>
 
@@ -21,22 +21,39 @@ constexpr int kResultPixels = 13;
 constexpr int kFigurePixels = 21;
 constexpr int kListStretch = 90;
 
-QFont makeFont(const QStringList& families, int pixels, bool bold) {
-    QFont font;
-    font.setFamilies(families);
+// The first installed family of `candidates`. Naming one installed family
+// spares the font matcher a slow search for substitutes of a missing one; the
+// installed families are read from the list rather than asked for by name,
+// which would ask fontconfig for aliases too.
+QString installedFamily(std::initializer_list<const char*> candidates) {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* candidate : candidates) {
+        const QString family = QString::fromLatin1(candidate);
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            return family;
+        }
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+QFont makeFont(const QString& family, int pixels, bool bold) {
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     font.setBold(bold);
+    // Set explicitly, so a widget's font never inherits the lists' stretch.
+    font.setStretch(QFont::Unstretched);
     return font;
 }
 
-QStringList sansSerif() {
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-            QStringLiteral("Arial")};
+const QString& sansSerif() {
+    static const QString family = installedFamily({"MS Sans Serif", "Liberation Sans", "Arial"});
+    return family;
 }
 
-QStringList arial() {
-    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+const QString& arial() {
+    static const QString family = installedFamily({"Arial", "Liberation Sans"});
+    return family;
 }
 
 struct LabelLook {
@@ -45,9 +62,9 @@ struct LabelLook {
     Qt::Alignment alignment;
 };
 
-const std::array<LabelLook, 9>& labelLooks() {
+const std::array<LabelLook, 11>& labelLooks() {
     // One row per LabelStyle, in its order.
-    static const std::array<LabelLook, 9> looks = {{
+    static const std::array<LabelLook, 11> looks = {{
         {boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},       // Field
         {boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},       // OpaqueField
         {defaultFont, colour::kWhite, Qt::AlignHCenter | Qt::AlignTop},    // Times
@@ -57,6 +74,8 @@ const std::array<LabelLook, 9>& labelLooks() {
         {defaultFont, colour::kCredits, Qt::AlignHCenter | Qt::AlignTop},  // Credits
         {defaultFont, colour::kLavender, Qt::AlignCenter},                 // Help
         {figureFont, colour::kStock, Qt::AlignRight | Qt::AlignVCenter},   // Stock
+        {figureFont, colour::kMild, Qt::AlignRight | Qt::AlignVCenter},    // Mild
+        {figureFont, colour::kHeavy, Qt::AlignRight | Qt::AlignVCenter},   // Heavy
     }};
     return looks;
 }
@@ -83,6 +102,12 @@ QFont figureFont() {
     return makeFont(arial(), kFigurePixels, false);
 }
 
+QFont listFont() {
+    QFont font = defaultFont();
+    font.setStretch(kListStretch);
+    return font;
+}
+
 void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("kolva"));
     // Ties the window to the installed desktop entry (Wayland's app id).
@@ -107,6 +132,8 @@ void styleLabel(QLabel& label, LabelStyle style) {
     label.setAlignment(look.alignment);
     switch (style) {
         case LabelStyle::OpaqueField:
+        case LabelStyle::Mild:
+        case LabelStyle::Heavy:
             setColours(label, look.text, colour::kBlack);
             label.setAutoFillBackground(true);
             break;
@@ -131,10 +158,6 @@ void styleList(QComboBox& list) {
         palette.setColor(QPalette::Disabled, role, colour::kLavender.darker(200));
     }
     list.setPalette(palette);
-    // Slightly condensed, so "Select From Below" fits the narrow optical lists.
-    QFont font = defaultFont();
-    font.setStretch(kListStretch);
-    list.setFont(font);
     list.setEditable(false);
     list.setMaxVisibleItems(20);
 }
@@ -147,18 +170,6 @@ void styleCheckBox(QCheckBox& box) {
     palette.setColor(QPalette::Text, colour::kBlack);
     box.setPalette(palette);
     box.setFont(boldFont());
-}
-
-void styleFigureField(QLineEdit& field, QColor text) {
-    QPalette palette = field.palette();
-    palette.setColor(QPalette::Base, colour::kBlack);
-    palette.setColor(QPalette::Text, text);
-    field.setPalette(palette);
-    field.setFont(figureFont());
-    field.setFrame(false);
-    field.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field.setReadOnly(true);
-    field.setTextMargins(0, 0, 0, 0);
 }
 
 }  // namespace kolva::ui

@@ -9,7 +9,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 
 namespace kolva::ui {
 
@@ -21,6 +20,8 @@ inline constexpr QColor kLavender{0xC0, 0xC0, 0xFF};  // control texts
 inline constexpr QColor kNavy{0x00, 0x00, 0x40};      // list and help backgrounds
 inline constexpr QColor kCredits{0xE0, 0xE0, 0xE0};
 inline constexpr QColor kStock{0xC0, 0xFF, 0xC0};
+inline constexpr QColor kMild{0xFF, 0xFF, 0xC0};
+inline constexpr QColor kHeavy{0xFF, 0xE0, 0xC0};
 }  // namespace colour
 
 // The fonts: the classic "MS Sans Serif" and "Arial" where installed, else a
@@ -30,6 +31,8 @@ QFont defaultFont();
 QFont boldFont();
 QFont resultFont();
 QFont figureFont();
+// Slightly condensed, so "Select From Below" fits the narrow optical lists.
+QFont listFont();
 
 // Sets the style and window font that every Kolva window assumes.
 void prepareApplication();
@@ -38,6 +41,5 @@ QPalette windowPalette();
 void styleLabel(QLabel& label, LabelStyle style);
 void styleList(QComboBox& list);
 void styleCheckBox(QCheckBox& box);
-void styleFigureField(QLineEdit& field, QColor text);
 
 }  // namespace kolva::ui

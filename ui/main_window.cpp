@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
 
@@ -51,9 +50,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     }
     buildLists();
     buildCheckBoxes();
-    buildFigureFields();
     help_ = findChild<QLabel*>(QStringLiteral("help"));
     stock_ = findChild<QLabel*>(QStringLiteral("Label4"));
+    mild_ = findChild<QLabel*>(QStringLiteral("Text31"));
+    heavy_ = findChild<QLabel*>(QStringLiteral("Text32"));
     for (std::size_t i = 0; i < headings_.size(); ++i) {
         headings_[i] = findChild<QLabel*>(qText(kFigureHeadings[i]))->text();
     }
@@ -85,7 +85,7 @@ void MainWindow::buildFrames() {
         auto* frame = new FrameBox(qText(spec.caption), spec.bordered, container(spec.parent));
         frame->setObjectName(qText(spec.name));
         frame->setGeometry(toPixels(spec.at));
-        frame->setFont(boldFont());
+        frame->setFont(listFont());
     }
     for (const LineSpec& line : lines()) {
         auto* frame = static_cast<FrameBox*>(container(line.parent));
@@ -133,18 +133,6 @@ void MainWindow::buildCheckBoxes() {
         });
         boxes_[indexOf(spec.box)] = box;
     }
-}
-
-void MainWindow::buildFigureFields() {
-    for (const FigureFieldSpec& spec : figureFields()) {
-        auto* field = new QLineEdit(QStringLiteral("0"), container(spec.parent));
-        field->setObjectName(qText(spec.name));
-        field->setGeometry(toPixels(spec.at));
-        field->setFocusPolicy(Qt::NoFocus);
-        styleFigureField(*field, QColor::fromRgb(spec.rgb));
-    }
-    mild_ = findChild<QLineEdit*>(QStringLiteral("Text31"));
-    heavy_ = findChild<QLineEdit*>(QStringLiteral("Text32"));
 }
 
 void MainWindow::connectExplanations() {
@@ -222,8 +210,7 @@ namespace {
 
 // Shows a figure and names it for screen readers as "Stock Speeds: 300 Watts",
 // so the number says what it means.
-template <typename Field>
-void showFigure(Field& field, const QString& heading, const std::string& figure) {
+void showFigure(QLabel& field, const QString& heading, const std::string& figure) {
     const QString text = QString::fromStdString(figure);
     field.setText(text);
     field.setAccessibleName(MainWindow::tr("%1: %2 Watts").arg(heading, text));

@@ -11,7 +11,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 
 namespace kolva::ui {
 
@@ -37,7 +36,6 @@ private:
     void buildFrames();
     void buildLists();
     void buildCheckBoxes();
-    void buildFigureFields();
     QLabel* placeLabel(const LabelSpec& spec);
     void connectExplanations();
     void describeForAccessibility();
@@ -54,8 +52,8 @@ private:
     std::array<QCheckBox*, kBoxCount> boxes_{};
     QLabel* help_ = nullptr;
     QLabel* stock_ = nullptr;
-    QLineEdit* mild_ = nullptr;
-    QLineEdit* heavy_ = nullptr;
+    QLabel* mild_ = nullptr;
+    QLabel* heavy_ = nullptr;
     std::array<QString, 3> headings_;  // above the stock, mild and heavy figures
     Picture* background_ = nullptr;
 };

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 
 #include "main_window.hpp"
@@ -38,8 +37,8 @@ struct Figures {
 
 inline Figures figuresOf(const QWidget& window) {
     return {window.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
-            window.findChild<QLineEdit*>(QStringLiteral("Text31"))->text(),
-            window.findChild<QLineEdit*>(QStringLiteral("Text32"))->text()};
+            window.findChild<QLabel*>(QStringLiteral("Text31"))->text(),
+            window.findChild<QLabel*>(QStringLiteral("Text32"))->text()};
 }
 
 inline QString helpOf(const QWidget& window) {
