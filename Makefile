@@ -8,12 +8,13 @@ BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 
 RUN_DEPS := qt6-wayland
 TEST_DEPS := desktop-file-utils appstream dpkg-dev file weston qt6-wayland
 FUZZ_DEPS := clang libclang-rt-14-dev
+BENCH_DEPS := libbenchmark-dev hyperfine time xvfb binutils
 
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test build build-asan deps test-deps tidy fuzz deb screenshot clean
+.PHONY: all run test build build-asan deps test-deps tidy fuzz bench deb screenshot clean
 
 all: build
 
@@ -64,6 +65,13 @@ fuzz: deps
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/tests/model_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		build-fuzz/corpus tests/fuzz/corpus
+
+# Start-up, memory and per-event benchmarks from a release build, as one table.
+bench: deps
+	@scripts/install-deps $(BENCH_DEPS)
+	@test -f build-release/build.ninja || cmake --preset release >/dev/null
+	@scripts/build build-release
+	@scripts/bench build-release
 
 # The Debian package, built from the everyday build: build/kolva_<version>_<arch>.deb
 deb: build

@@ -28,7 +28,7 @@ std::string floorThroughText(double value) {
 Estimate recalculate(const LoadSheet& sheet, Controllers controllers) {
     double sum = 0;
     for (std::size_t i = 0; i < kSummedSlotCount; ++i) {
-        sum += toNumber(sheet.get(static_cast<Slot>(i)));
+        sum += sheet.number(static_cast<Slot>(i));
     }
     sum += kOverhead;
     if (controllers.usb) {

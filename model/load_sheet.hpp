@@ -46,18 +46,20 @@ inline constexpr std::size_t kSummedSlotCount = 21;
 
 std::string_view slotName(Slot slot);
 
-// Every slot holds decimal text and starts as "0".
+// Every slot holds decimal text and starts as "0". The sheet also keeps each
+// slot's text read as a number, so that a recalculation need not read all 21
+// summed slots again after every write of one.
 class LoadSheet {
 public:
     LoadSheet();
 
     const std::string& get(Slot slot) const { return texts_[static_cast<std::size_t>(slot)]; }
-    void set(Slot slot, std::string_view text) {
-        texts_[static_cast<std::size_t>(slot)].assign(text);
-    }
+    double number(Slot slot) const { return numbers_[static_cast<std::size_t>(slot)]; }
+    void set(Slot slot, std::string_view text);
 
 private:
     std::array<std::string, kSlotCount> texts_;
+    std::array<double, kSlotCount> numbers_{};
 };
 
 }  // namespace kolva

@@ -9,6 +9,7 @@ namespace kolva {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+constexpr double kWholeLimit = 1e15;
 
 }  // namespace
 
@@ -23,6 +24,15 @@ double toNumber(std::string_view text) {
 }
 
 std::string toText(double value) {
+    // Whole numbers below 10^15 have at most 15 digits: written as integers
+    // they are exactly what the general rule below would write.
+    if (std::trunc(value) == value && std::abs(value) < kWholeLimit) {
+        std::array<char, 24> digits{};
+        const auto whole = static_cast<long long>(value);
+        const auto [end, error] =
+            std::to_chars(digits.data(), digits.data() + digits.size(), whole);
+        return std::string(digits.data(), end);
+    }
     // Scientific notation with 14 digits after the point rounds to exactly
     // 15 significant digits; the digits and the exponent are then laid out
     // again in plain notation.

@@ -10,7 +10,7 @@ namespace {
 constexpr std::string_view kHelpAtCreation = "Kolva 1.0";
 
 std::string groupTotal(const LoadSheet& sheet, const Group& group) {
-    return toText(toNumber(sheet.get(group.count)) * toNumber(sheet.get(group.unit)));
+    return toText(sheet.number(group.count) * sheet.number(group.unit));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -26,34 +27,38 @@ constexpr int kStripeWidth = 14;
 // A fixed seed keeps the texture the same on every start.
 constexpr quint32 kTextureSeed = 1407;
 
-QPixmap blankPixmap(QSize size, qreal ratio) {
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::black);
-    return pixmap;
+// A well-mixed 32-bit hash, so that the grain of any pixel depends only on
+// where it is and a part of the plate can be drawn on its own.
+quint32 mix(quint32 value) {
+    value ^= value >> 16U;
+    value *= 0x7FEB352DU;
+    value ^= value >> 15U;
+    value *= 0x846CA68BU;
+    value ^= value >> 16U;
+    return value;
 }
 
-// Brushed metal: every row a shade lighter or darker than the plate, with a
-// fine grain along it. Written pixel by pixel at the device resolution, which
-// is far quicker than stroking the grain.
-QImage metalPlate(QSize pixels) {
-    QImage plate(pixels, QImage::Format_RGB32);
-    QRandomGenerator random(kTextureSeed);
+// Brushed metal for the device pixels of `area`: every row a shade lighter or
+// darker than the plate, with a fine grain along it. Written pixel by pixel,
+// which is far quicker than stroking the grain.
+void drawMetalPlate(QPainter& painter, QRect area) {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QRect pixels(QPointF(area.topLeft() * ratio).toPoint(),
+                       (QSizeF(area.size()) * ratio).toSize());
+    QImage plate(pixels.size(), QImage::Format_RGB32);
+    plate.setDevicePixelRatio(ratio);
     const QRgb base = kPlate.rgb();
-    for (int y = 0; y < pixels.height(); ++y) {
-        const int rowShade = static_cast<int>(random.bounded(9U)) - 4;
-        auto* line = reinterpret_cast<QRgb*>(plate.scanLine(y));
-        quint32 grain = random.generate() | 1U;
-        for (int x = 0; x < pixels.width(); ++x) {
-            // A cheap xorshift keeps the grain random without a call per pixel.
-            grain ^= grain << 13U;
-            grain ^= grain >> 17U;
-            grain ^= grain << 5U;
-            const int shade = rowShade + static_cast<int>(grain >> 30U) - 1;
-            line[x] = qRgb(qRed(base) + shade, qGreen(base) + shade, qBlue(base) + shade);
+    for (int row = 0; row < pixels.height(); ++row) {
+        const auto y = static_cast<quint32>(pixels.top() + row);
+        const int rowShade = static_cast<int>(mix(y ^ kTextureSeed) % 9U) - 4;
+        auto* line = reinterpret_cast<QRgb*>(plate.scanLine(row));
+        for (int column = 0; column < pixels.width(); ++column) {
+            const auto x = static_cast<quint32>(pixels.left() + column);
+            const int shade = rowShade + static_cast<int>(mix(x * 0x9E3779B9U + y) >> 30U) - 1;
+            line[column] = qRgb(qRed(base) + shade, qGreen(base) + shade, qBlue(base) + shade);
         }
     }
-    return plate;
+    painter.drawImage(area.topLeft(), plate);
 }
 
 void drawStripes(QPainter& painter, QRect band) {
@@ -173,10 +178,12 @@ void drawSubtitle(QPainter& painter, QRect area) {
 
 }  // namespace
 
-QPixmap drawBackground(QSize size, qreal devicePixelRatio) {
-    QPixmap pixmap = blankPixmap(size, devicePixelRatio);
-    QPainter painter(&pixmap);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), metalPlate(pixmap.size()));
+void paintBackground(QPainter& painter, QSize size, const QRegion& exposed) {
+    // Only the exposed parts of the plate are textured: the panel covers most
+    // of it, and the texture is the costly part.
+    for (const QRect& area : exposed) {
+        drawMetalPlate(painter, area.intersected(QRect(QPoint(0, 0), size)));
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     drawStripes(painter, QRect(0, 4, size.width(), kBannerHeight - 8));
     const int bandTop = size.height() - kBottomBandHeight;
@@ -196,12 +203,9 @@ QPixmap drawBackground(QSize size, qreal devicePixelRatio) {
     drawBoltEmblem(painter, QPointF(size.width() - 40, 40), 31);
     drawName(painter, QPoint(92, 51));
     drawSubtitle(painter, QRect(92, 53, 250, 15));
-    return pixmap;
 }
 
-QPixmap drawQuitButton(QSize size, qreal devicePixelRatio) {
-    QPixmap pixmap = blankPixmap(size, devicePixelRatio);
-    QPainter painter(&pixmap);
+void paintQuitButton(QPainter& painter, QSize size, const QRegion& /*exposed*/) {
     const QRect face(QPoint(0, 0), size);
 
     QLinearGradient shade(0, 0, 0, size.height());
@@ -220,7 +224,6 @@ QPixmap drawQuitButton(QSize size, qreal devicePixelRatio) {
     painter.setFont(font);
     painter.setPen(QColor(0xE8, 0xE8, 0xE8));
     painter.drawText(face, Qt::AlignCenter, QStringLiteral("QUIT"));
-    return pixmap;
 }
 
 }  // namespace kolva::ui

@@ -68,12 +68,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 }
 
 void MainWindow::buildPictures() {
-    background_ = new Picture(drawBackground, this);
+    background_ = new Picture(paintBackground, this);
     background_->setObjectName(qText(kBackgroundPicture.name));
     background_->setGeometry(toPixels(kBackgroundPicture.at));
     makeDragHandle(*background_);
 
-    auto* quit = new Picture(drawQuitButton, this);
+    auto* quit = new Picture(paintQuitButton, this);
     quit->setObjectName(qText(kQuitPicture.name));
     quit->setGeometry(toPixels(kQuitPicture.at));
     quit->setCursor(Qt::PointingHandCursor);

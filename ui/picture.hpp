@@ -1,22 +1,23 @@
 #pragma once
 
-#include <QPixmap>
+#include <QPainter>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
 
 namespace kolva::ui {
 
-// A picture shown at its natural size. The artwork is drawn by `draw` for
-// the screen's device pixel ratio the first time it is needed, and again only
-// when the window moves to a screen with another ratio.
+// A picture shown at its natural size, painted by `paint` whenever the window
+// system needs it: on the first show and when it is exposed again, never when
+// a control above it changes.
 class Picture final : public QWidget {
     Q_OBJECT
 
 public:
-    using Artist = std::function<QPixmap(QSize logicalSize, qreal devicePixelRatio)>;
+    using Artist = std::function<void(QPainter&, QSize size, const QRegion& exposed)>;
 
-    Picture(Artist draw, QWidget* parent);
+    Picture(Artist paint, QWidget* parent);
 
     // How many times the artwork has been painted on screen.
     int paintCount() const { return paintCount_; }
@@ -25,8 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Artist draw_;
-    QPixmap pixmap_;
+    Artist paint_;
     int paintCount_ = 0;
 };
 
