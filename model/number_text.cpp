@@ -31,7 +31,7 @@ std::string toText(double value) {
         const auto whole = static_cast<long long>(value);
         const auto [end, error] =
             std::to_chars(digits.data(), digits.data() + digits.size(), whole);
-        return std::string(digits.data(), end);
+        return {digits.data(), end};
     }
     // Scientific notation with 14 digits after the point rounds to exactly
     // 15 significant digits; the digits and the exponent are then laid out

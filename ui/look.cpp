@@ -28,7 +28,7 @@ constexpr int kListStretch = 90;
 QString installedFamily(std::initializer_list<const char*> candidates) {
     const QStringList installed = QFontDatabase::families();
     for (const char* candidate : candidates) {
-        const QString family = QString::fromLatin1(candidate);
+        QString family = QString::fromLatin1(candidate);
         if (installed.contains(family, Qt::CaseInsensitive)) {
             return family;
         }

@@ -25,8 +25,26 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The headings above the stock, mild and heavy figures.
-constexpr std::array<std::string_view, 3> kFigureHeadings = {"Label8889", "Label9", "Label5"};
+// The stock, mild and heavy figures, each with the heading above it and
+// the control whose click explains it.
+struct FigureSpec {
+    std::string_view name;
+    std::string_view heading;
+    Explained explained;
+};
+constexpr std::array<FigureSpec, 3> kFigures = {{
+    {"Label4", "Label8889", Explained::Label4},
+    {"Text31", "Label9", Explained::Text31},
+    {"Text32", "Label5", Explained::Text32},
+}};
+
+// Shows a figure and names it for screen readers as "Stock Speeds: 300 Watts",
+// so the number says what it means.
+void showFigure(QLabel& figure, const QString& heading, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    figure.setText(shown);
+    figure.setAccessibleName(MainWindow::tr("%1: %2 Watts").arg(heading, shown));
+}
 
 }  // namespace
 
@@ -51,11 +69,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     buildLists();
     buildCheckBoxes();
     help_ = findChild<QLabel*>(QStringLiteral("help"));
-    stock_ = findChild<QLabel*>(QStringLiteral("Label4"));
-    mild_ = findChild<QLabel*>(QStringLiteral("Text31"));
-    heavy_ = findChild<QLabel*>(QStringLiteral("Text32"));
-    for (std::size_t i = 0; i < headings_.size(); ++i) {
-        headings_[i] = findChild<QLabel*>(qText(kFigureHeadings[i]))->text();
+    for (std::size_t i = 0; i < kFigures.size(); ++i) {
+        figures_[i] = {findChild<QLabel*>(qText(kFigures[i].name)),
+                       findChild<QLabel*>(qText(kFigures[i].heading))->text()};
     }
     connectExplanations();
     describeForAccessibility();
@@ -93,12 +109,11 @@ void MainWindow::buildFrames() {
     }
 }
 
-QLabel* MainWindow::placeLabel(const LabelSpec& spec) {
+void MainWindow::placeLabel(const LabelSpec& spec) {
     auto* label = new QLabel(qText(spec.text), container(spec.parent));
     label->setObjectName(qText(spec.name));
     label->setGeometry(toPixels(spec.at));
     styleLabel(*label, spec.style);
-    return label;
 }
 
 void MainWindow::buildLists() {
@@ -108,9 +123,11 @@ void MainWindow::buildLists() {
         combo->setGeometry(toPixels(spec.at));
         combo->setAccessibleName(qText(spec.accessibleName));
         styleList(*combo);
+        QStringList entries;
         for (const std::string& entry : entriesOf(spec.list)) {
-            combo->addItem(QString::fromStdString(entry));
+            entries.append(QString::fromStdString(entry));
         }
+        combo->addItems(entries);
         combo->setCurrentIndex(-1);
         combo->setEnabled(model_.listState(spec.list).enabled);
         connect(combo, &QComboBox::activated, this, [this, list = spec.list](int entry) {
@@ -136,17 +153,15 @@ void MainWindow::buildCheckBoxes() {
 }
 
 void MainWindow::connectExplanations() {
-    const std::array<std::pair<Explained, QWidget*>, kExplainedCount> explained = {{
-        {Explained::Label18, findChild<QLabel*>(QStringLiteral("Label18"))},
-        {Explained::Label4, stock_},
-        {Explained::Text31, mild_},
-        {Explained::Text32, heavy_},
-    }};
-    for (const auto& [control, widget] : explained) {
-        onClick(*widget, [this, which = control] {
+    const auto explainOnClick = [this](QWidget& widget, Explained which) {
+        onClick(widget, [this, which] {
             model_.explain(which);
             showModel();
         });
+    };
+    explainOnClick(*findChild<QLabel*>(QStringLiteral("Label18")), Explained::Label18);
+    for (std::size_t i = 0; i < kFigures.size(); ++i) {
+        explainOnClick(*figures_[i].label, kFigures[i].explained);
     }
 }
 
@@ -157,9 +172,9 @@ void MainWindow::describeForAccessibility() {
     for (const CheckSpec& spec : checkBoxes()) {
         checkBox(spec.box)->setAccessibleDescription(qText(ruleFor(spec.box).help));
     }
-    stock_->setAccessibleDescription(qText(explanation(Explained::Label4)));
-    mild_->setAccessibleDescription(qText(explanation(Explained::Text31)));
-    heavy_->setAccessibleDescription(qText(explanation(Explained::Text32)));
+    for (std::size_t i = 0; i < kFigures.size(); ++i) {
+        figures_[i].label->setAccessibleDescription(qText(explanation(kFigures[i].explained)));
+    }
 
     background_->setAccessibleName(tr("Drag to move"));
     background_->setAccessibleDescription(
@@ -206,18 +221,6 @@ QWidget* MainWindow::container(std::string_view name) {
     return findChild<QWidget*>(qText(name));
 }
 
-namespace {
-
-// Shows a figure and names it for screen readers as "Stock Speeds: 300 Watts",
-// so the number says what it means.
-void showFigure(QLabel& field, const QString& heading, const std::string& figure) {
-    const QString text = QString::fromStdString(figure);
-    field.setText(text);
-    field.setAccessibleName(MainWindow::tr("%1: %2 Watts").arg(heading, text));
-}
-
-}  // namespace
-
 void MainWindow::showModel() {
     const QString help = QString::fromStdString(model_.help());
     if (help_->text() != help) {
@@ -226,10 +229,12 @@ void MainWindow::showModel() {
         QAccessibleEvent changed(help_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
-    const Estimate& figures = model_.estimate();
-    showFigure(*stock_, headings_[0], figures.stock);
-    showFigure(*mild_, headings_[1], figures.mild);
-    showFigure(*heavy_, headings_[2], figures.heavy);
+    const Estimate& estimate = model_.estimate();
+    const std::array<const std::string*, 3> shown = {&estimate.stock, &estimate.mild,
+                                                     &estimate.heavy};
+    for (std::size_t i = 0; i < figures_.size(); ++i) {
+        showFigure(*figures_[i].label, figures_[i].heading, *shown[i]);
+    }
     for (std::size_t i = 0; i < kListCount; ++i) {
         const ListState& state = model_.listState(static_cast<List>(i));
         QComboBox* combo = lists_[i];

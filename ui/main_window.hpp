@@ -36,7 +36,7 @@ private:
     void buildFrames();
     void buildLists();
     void buildCheckBoxes();
-    QLabel* placeLabel(const LabelSpec& spec);
+    void placeLabel(const LabelSpec& spec);
     void connectExplanations();
     void describeForAccessibility();
     void addQuitShortcuts();
@@ -51,10 +51,11 @@ private:
     std::array<QComboBox*, kListCount> lists_{};
     std::array<QCheckBox*, kBoxCount> boxes_{};
     QLabel* help_ = nullptr;
-    QLabel* stock_ = nullptr;
-    QLabel* mild_ = nullptr;
-    QLabel* heavy_ = nullptr;
-    std::array<QString, 3> headings_;  // above the stock, mild and heavy figures
+    struct Figure {
+        QLabel* label = nullptr;
+        QString heading;  // read out with the figure
+    };
+    std::array<Figure, 3> figures_;  // stock, mild and heavy
     Picture* background_ = nullptr;
 };
 
