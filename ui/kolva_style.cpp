@@ -36,4 +36,12 @@ QRect KolvaStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
     return visualRect(option->direction, frame, part);
 }
 
+int KolvaStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* returnData) const {
+    if (hint == SH_ComboBox_Popup) {
+        return 0;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 }  // namespace kolva::ui

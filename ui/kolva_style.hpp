@@ -4,8 +4,10 @@
 
 namespace kolva::ui {
 
-// Fusion, with the slimmer drop-down button of the classic desktop so that
-// the narrow lists show their whole entry ("Select From Below" in 99 pixels).
+// Fusion, with two touches of the classic desktop: a slimmer drop-down button,
+// so that the narrow lists show their whole entry ("Select From Below" in 99
+// pixels), and lists that open below themselves in their own colours rather
+// than as a menu over them.
 class KolvaStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -14,6 +16,8 @@ public:
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                          SubControl subControl, const QWidget* widget) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override;
 };
 
 }  // namespace kolva::ui
