@@ -352,6 +352,17 @@ INSTANTIATE_TEST_SUITE_P(
                     EntriesCase{"PciCards", List::Combo18, 8, "0", "7"}),
     CaseName());
 
+TEST(Rules, EveryControlFindsItsOwnRow) {
+    // The rule tables are indexed by control; a row out of order would give
+    // one list another's watts.
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        EXPECT_EQ(ruleFor(static_cast<List>(i)).list, static_cast<List>(i)) << i;
+    }
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        EXPECT_EQ(ruleFor(static_cast<Box>(i)).box, static_cast<Box>(i)) << i;
+    }
+}
+
 TEST(Lists, TecEntriesRiseInStepsOfTen) {
     const auto& entries = entriesOf(List::Combo12);
     for (std::size_t i = 0; i < entries.size(); ++i) {
