@@ -56,26 +56,36 @@ const QString& arial() {
     return family;
 }
 
+// How a label of each style looks. A label without a background colour is
+// transparent; a boxed one has a thin border.
 struct LabelLook {
     QFont (*font)() = nullptr;
     QColor text;
     Qt::Alignment alignment;
+    QColor background;
+    bool boxed = false;
 };
 
+constexpr auto kLeft = Qt::AlignLeft | Qt::AlignTop;
+constexpr auto kCentred = Qt::AlignHCenter | Qt::AlignTop;
+constexpr auto kRight = Qt::AlignRight | Qt::AlignTop;
+constexpr auto kFigure = Qt::AlignRight | Qt::AlignVCenter;
+
 const std::array<LabelLook, 11>& labelLooks() {
+    using namespace colour;
     // One row per LabelStyle, in its order.
     static const std::array<LabelLook, 11> looks = {{
-        {boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},       // Field
-        {boldFont, colour::kLavender, Qt::AlignLeft | Qt::AlignTop},       // OpaqueField
-        {defaultFont, colour::kWhite, Qt::AlignHCenter | Qt::AlignTop},    // Times
-        {resultFont, colour::kWhite, Qt::AlignLeft | Qt::AlignTop},        // Heading
-        {resultFont, colour::kLavender, Qt::AlignRight | Qt::AlignTop},    // Unit
-        {defaultFont, colour::kWhite, Qt::AlignLeft | Qt::AlignTop},       // Note
-        {defaultFont, colour::kCredits, Qt::AlignHCenter | Qt::AlignTop},  // Credits
-        {defaultFont, colour::kLavender, Qt::AlignCenter},                 // Help
-        {figureFont, colour::kStock, Qt::AlignRight | Qt::AlignVCenter},   // Stock
-        {figureFont, colour::kMild, Qt::AlignRight | Qt::AlignVCenter},    // Mild
-        {figureFont, colour::kHeavy, Qt::AlignRight | Qt::AlignVCenter},   // Heavy
+        {boldFont, kLavender, kLeft, {}, false},                 // Field
+        {boldFont, kLavender, kLeft, kBlack, false},             // OpaqueField
+        {defaultFont, kWhite, kCentred, {}, false},              // Times
+        {resultFont, kWhite, kLeft, {}, false},                  // Heading
+        {resultFont, kLavender, kRight, {}, false},              // Unit
+        {defaultFont, kWhite, kLeft, {}, false},                 // Note
+        {defaultFont, kCredits, kCentred, {}, false},            // Credits
+        {defaultFont, kLavender, Qt::AlignCenter, kNavy, true},  // Help
+        {figureFont, kStock, kFigure, {}, false},                // Stock
+        {figureFont, kMild, kFigure, kBlack, false},             // Mild
+        {figureFont, kHeavy, kFigure, kBlack, false},            // Heavy
     }};
     return looks;
 }
@@ -130,21 +140,10 @@ void styleLabel(QLabel& label, LabelStyle style) {
     const LabelLook& look = labelLooks()[static_cast<std::size_t>(style)];
     label.setFont(look.font());
     label.setAlignment(look.alignment);
-    switch (style) {
-        case LabelStyle::OpaqueField:
-        case LabelStyle::Mild:
-        case LabelStyle::Heavy:
-            setColours(label, look.text, colour::kBlack);
-            label.setAutoFillBackground(true);
-            break;
-        case LabelStyle::Help:
-            setColours(label, look.text, colour::kNavy);
-            label.setAutoFillBackground(true);
-            label.setFrameStyle(QFrame::Box | QFrame::Plain);
-            break;
-        default:
-            setColours(label, look.text, colour::kBlack);
-            break;
+    setColours(label, look.text, look.background.isValid() ? look.background : colour::kBlack);
+    label.setAutoFillBackground(look.background.isValid());
+    if (look.boxed) {
+        label.setFrameStyle(QFrame::Box | QFrame::Plain);
     }
 }
 

@@ -122,6 +122,7 @@ void MainWindow::buildLists() {
         combo->setObjectName(qText(controlName(spec.list)));
         combo->setGeometry(toPixels(spec.at));
         combo->setAccessibleName(qText(spec.accessibleName));
+        combo->setAccessibleDescription(qText(ruleFor(spec.list).help));
         styleList(*combo);
         QStringList entries;
         for (const std::string& entry : entriesOf(spec.list)) {
@@ -142,6 +143,7 @@ void MainWindow::buildCheckBoxes() {
     for (const CheckSpec& spec : checkBoxes()) {
         auto* box = new QCheckBox(qText(spec.caption), container(spec.parent));
         box->setObjectName(qText(controlName(spec.box)));
+        box->setAccessibleDescription(qText(ruleFor(spec.box).help));
         box->setGeometry(toPixels(spec.at));
         styleCheckBox(*box);
         connect(box, &QCheckBox::clicked, this, [this, which = spec.box](bool checked) {
@@ -166,12 +168,6 @@ void MainWindow::connectExplanations() {
 }
 
 void MainWindow::describeForAccessibility() {
-    for (const ListSpec& spec : lists()) {
-        list(spec.list)->setAccessibleDescription(qText(ruleFor(spec.list).help));
-    }
-    for (const CheckSpec& spec : checkBoxes()) {
-        checkBox(spec.box)->setAccessibleDescription(qText(ruleFor(spec.box).help));
-    }
     for (std::size_t i = 0; i < kFigures.size(); ++i) {
         figures_[i].label->setAccessibleDescription(qText(explanation(kFigures[i].explained)));
     }

@@ -123,10 +123,10 @@ void Oracle::pick(List list, int entry) {
 void Oracle::toggle(Box box, bool checked) {
     checked_[indexOf(box)] = checked;
     help_ = kBoxes[indexOf(box)].help;
-    const auto busList = box == Box::Check6 ? List::Combo15 : List::Combo16;
     if (box == Box::Check6 || box == Box::Check9) {
-        enabled_[indexOf(busList)] = checked;
-        entries_[indexOf(busList)] = 0;
+        const List devices = box == Box::Check6 ? List::Combo15 : List::Combo16;
+        enabled_[indexOf(devices)] = checked;
+        entries_[indexOf(devices)] = 0;
     }
 }
 

@@ -19,6 +19,12 @@ QString accessibleText(QWidget* widget, QAccessible::Text which) {
     return iface != nullptr ? iface->text(which) : QString();
 }
 
+// What a screen reader calls the window's control named `objectName`.
+QString nameOf(const QWidget& window, const char* objectName) {
+    return accessibleText(window.findChild<QWidget*>(QString::fromLatin1(objectName)),
+                          QAccessible::Name);
+}
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -52,24 +58,16 @@ private Q_SLOTS:
                  QStringLiteral("Select From Below"));
         QCOMPARE(accessibleText(window.checkBox(Box::Check6), QAccessible::Description),
                  QStringLiteral("Indicates a USB controller is present in system"));
-        QCOMPARE(
-            accessibleText(window.findChild<QWidget*>(QStringLiteral("Image1")), QAccessible::Name),
-            QStringLiteral("Quit"));
-        QCOMPARE(
-            accessibleText(window.findChild<QWidget*>(QStringLiteral("Image2")), QAccessible::Name),
-            QStringLiteral("Drag to move"));
+        QCOMPARE(nameOf(window, "Image1"), QStringLiteral("Quit"));
+        QCOMPARE(nameOf(window, "Image2"), QStringLiteral("Drag to move"));
     }
 
     void figuresAreReadWithTheirMeaning() {
         MainWindow window;
         window.show();
         QTest::mouseClick(window.checkBox(Box::Check5), Qt::LeftButton);
-        QCOMPARE(
-            accessibleText(window.findChild<QWidget*>(QStringLiteral("Label4")), QAccessible::Name),
-            QStringLiteral("Stock Speeds: 60 Watts"));
-        QCOMPARE(
-            accessibleText(window.findChild<QWidget*>(QStringLiteral("Text32")), QAccessible::Name),
-            QStringLiteral("Heavy Overclock: 66 Watts"));
+        QCOMPARE(nameOf(window, "Label4"), QStringLiteral("Stock Speeds: 60 Watts"));
+        QCOMPARE(nameOf(window, "Text32"), QStringLiteral("Heavy Overclock: 66 Watts"));
     }
 
     // The offscreen platform has no accessibility bridge to carry events, so
@@ -107,9 +105,7 @@ private Q_SLOTS:
 
         // 178 + 10 + 15 + 35 = 238; 249.9; 261.8
         QCOMPARE(figuresOf(window).stock, QStringLiteral("238"));
-        QCOMPARE(
-            accessibleText(window.findChild<QWidget*>(QStringLiteral("Text31")), QAccessible::Name),
-            QStringLiteral("Mild Overclock: 249 Watts"));
+        QCOMPARE(nameOf(window, "Text31"), QStringLiteral("Mild Overclock: 249 Watts"));
         QCOMPARE(figuresOf(window).heavy, QStringLiteral("261"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
