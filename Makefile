@@ -14,18 +14,26 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all run test build build-asan deps test-deps tidy fuzz bench deb screenshot clean
+.PHONY: all run test build build-asan deps test-deps tidy fuzz bench deb screenshot clean FORCE
 
 all: build
 
 deps:
 	@scripts/install-deps $(BUILD_DEPS)
 
-build/build.ninja: | deps
-	@cmake --preset default -DKOLVA_WERROR=$(WERROR) >/dev/null
+# The settings chosen on make's command line, recorded in each build folder;
+# a folder is configured again whenever they change.
+SETTINGS := -DKOLVA_WERROR=$(WERROR)
 
-build-asan/build.ninja: | deps
-	@cmake --preset asan -DKOLVA_WERROR=$(WERROR) >/dev/null
+%/settings: FORCE
+	@mkdir -p $*
+	@echo '$(SETTINGS)' | cmp -s - $@ || echo '$(SETTINGS)' >$@
+
+build/build.ninja: build/settings | deps
+	@cmake --preset default $(SETTINGS) >/dev/null
+
+build-asan/build.ninja: build-asan/settings | deps
+	@cmake --preset asan $(SETTINGS) >/dev/null
 
 build: deps build/build.ninja
 	@scripts/build build

@@ -2,27 +2,63 @@
 
 #include <array>
 
+#include "keyed_table.hpp"
+
 namespace kolva {
 
 namespace {
 
-constexpr std::array<std::string_view, kListCount> kListNames = {
-    "Combo1",  "Combo2",  "Combo3",  "Combo4",  "Combo5",  "Combo6",
-    "Combo7",  "Combo8",  "Combo9",  "Combo10", "Combo11", "Combo12",
-    "Combo13", "Combo14", "Combo15", "Combo16", "Combo18",
+struct ListName {
+    List list;
+    std::string_view name;
 };
 
-constexpr std::array<std::string_view, kBoxCount> kBoxNames = {
-    "Check1", "Check2", "Check3", "Check4", "Check5", "Check6", "Check7", "Check8", "Check9",
+struct BoxName {
+    Box box;
+    std::string_view name;
 };
+
+constexpr std::array<ListName, kListCount> kListNames = {{
+    {List::Combo1, "Combo1"},
+    {List::Combo2, "Combo2"},
+    {List::Combo3, "Combo3"},
+    {List::Combo4, "Combo4"},
+    {List::Combo5, "Combo5"},
+    {List::Combo6, "Combo6"},
+    {List::Combo7, "Combo7"},
+    {List::Combo8, "Combo8"},
+    {List::Combo9, "Combo9"},
+    {List::Combo10, "Combo10"},
+    {List::Combo11, "Combo11"},
+    {List::Combo12, "Combo12"},
+    {List::Combo13, "Combo13"},
+    {List::Combo14, "Combo14"},
+    {List::Combo15, "Combo15"},
+    {List::Combo16, "Combo16"},
+    {List::Combo18, "Combo18"},
+}};
+static_assert(inKeyOrder(kListNames, &ListName::list));
+
+constexpr std::array<BoxName, kBoxCount> kBoxNames = {{
+    {Box::Check1, "Check1"},
+    {Box::Check2, "Check2"},
+    {Box::Check3, "Check3"},
+    {Box::Check4, "Check4"},
+    {Box::Check5, "Check5"},
+    {Box::Check6, "Check6"},
+    {Box::Check7, "Check7"},
+    {Box::Check8, "Check8"},
+    {Box::Check9, "Check9"},
+}};
+static_assert(inKeyOrder(kBoxNames, &BoxName::box));
 
 }  // namespace
 
 std::string_view controlName(List list) {
-    return kListNames[indexOf(list)];
+    return kListNames[indexOf(list)].name;
 }
 std::string_view controlName(Box box) {
-    return kBoxNames[indexOf(box)];
+    return kBoxNames[indexOf(box)].name;
 }
 
 }  // namespace kolva

@@ -25,7 +25,7 @@ std::string floorThroughText(double value) {
 
 }  // namespace
 
-Estimate recalculate(const LoadSheet& sheet, Controllers controllers) {
+Estimate estimateFor(const LoadSheet& sheet, Controllers controllers) {
     double sum = 0;
     for (std::size_t i = 0; i < kSummedSlotCount; ++i) {
         sum += sheet.number(static_cast<Slot>(i));

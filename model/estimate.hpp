@@ -24,6 +24,6 @@ struct Controllers {
 // Adds the summed slots, the 35 W overhead and the controller allowances, and
 // derives the overclock figures from the rounded-down stock figure. An empty
 // sheet shows "0" everywhere rather than the bare overhead.
-Estimate recalculate(const LoadSheet& sheet, Controllers controllers);
+Estimate estimateFor(const LoadSheet& sheet, Controllers controllers);
 
 }  // namespace kolva

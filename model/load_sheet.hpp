@@ -44,8 +44,6 @@ enum class Slot : std::size_t {
 inline constexpr std::size_t kSlotCount = 27;
 inline constexpr std::size_t kSummedSlotCount = 21;
 
-std::string_view slotName(Slot slot);
-
 // Every slot holds decimal text and starts as "0". The sheet also keeps each
 // slot's text read as a number, so that a recalculation need not read all 21
 // summed slots again after every write of one.

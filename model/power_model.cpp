@@ -13,11 +13,26 @@ std::string groupTotal(const LoadSheet& sheet, const Group& group) {
     return toText(sheet.number(group.count) * sheet.number(group.unit));
 }
 
+// Writes the slot of a list's rule for the chosen entry.
+struct SlotWriter {
+    LoadSheet& sheet;
+    Slot slot;
+    std::string_view entry;
+
+    void operator()(const LookupRule& rule) const {
+        if (const auto watts = lookUp(rule.table, entry)) {
+            sheet.set(slot, *watts);
+        }
+    }
+    void operator()(const CopyRule& /*rule*/) const { sheet.set(slot, entry); }
+    void operator()(const CountRule& rule) const { sheet.set(slot, countValue(rule, entry)); }
+};
+
 }  // namespace
 
 PowerModel::PowerModel() : help_(kHelpAtCreation) {
     for (const Box box : {Box::Check6, Box::Check9}) {
-        lists_[indexOf(*ruleFor(box).paired)].enabled = false;
+        lists_[indexOf(std::get<BusBox>(ruleFor(box).kind).devices)].enabled = false;
     }
 }
 
@@ -45,19 +60,7 @@ void PowerModel::select(List list, int entry) {
     const std::string& text = entriesOf(list)[static_cast<std::size_t>(entry)];
 
     help_ = rule.help;
-    switch (rule.write) {
-        case Write::Lookup:
-            if (const auto watts = lookUp(rule.table, text)) {
-                sheet_.set(rule.slot, *watts);
-            }
-            break;
-        case Write::CopyText:
-            sheet_.set(rule.slot, text);
-            break;
-        case Write::Count:
-            sheet_.set(rule.slot, countValue(rule, text));
-            break;
-    }
+    std::visit(SlotWriter{sheet_, rule.slot, text}, rule.write);
     if (rule.group) {
         sheet_.set(rule.group->total, groupTotal(sheet_, *rule.group));
     }
@@ -69,16 +72,16 @@ void PowerModel::toggle(Box box, bool checked) {
     const BoxRule& rule = ruleFor(box);
 
     help_ = rule.help;
-    if (rule.paired) {
+    if (const auto* bus = std::get_if<BusBox>(&rule.kind)) {
         // Either way the device count starts again from "0": the user cannot
         // pick devices before the controller exists, nor keep them without it.
-        ListState& devices = lists_[indexOf(*rule.paired)];
+        ListState& devices = lists_[indexOf(bus->devices)];
         devices.enabled = checked;
         devices.entry = 0;
-        const ListRule& deviceRule = ruleFor(*rule.paired);
-        sheet_.set(rule.slot, countValue(deviceRule, entriesOf(*rule.paired).front()));
+        const auto& deviceRule = std::get<CountRule>(ruleFor(bus->devices).write);
+        sheet_.set(rule.slot, countValue(deviceRule, entriesOf(bus->devices).front()));
     } else {
-        sheet_.set(rule.slot, checked ? rule.checkedValue : "0");
+        sheet_.set(rule.slot, checked ? std::get<ComponentBox>(rule.kind).checkedValue : "0");
     }
     recalculate();
 }
@@ -88,8 +91,8 @@ void PowerModel::explain(Explained control) {
 }
 
 void PowerModel::recalculate() {
-    estimate_ = kolva::recalculate(
-        sheet_, {.usb = isChecked(Box::Check6), .firewire = isChecked(Box::Check9)});
+    estimate_ =
+        estimateFor(sheet_, {.usb = isChecked(Box::Check6), .firewire = isChecked(Box::Check9)});
 }
 
 }  // namespace kolva

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "component_tables.hpp"
@@ -12,13 +12,6 @@
 #include "load_sheet.hpp"
 
 namespace kolva {
-
-// How a list's handler turns the chosen entry into its slot's value.
-enum class Write : std::uint8_t {
-    Lookup,    // the watts of the entry's row in `table`
-    CopyText,  // the entry's text itself
-    Count,     // the entry's number times `wattsPerUnit`
-};
 
 // A counted group: after every choice, total = count x unit.
 struct Group {
@@ -33,26 +26,52 @@ struct NumberRange {
     int step = 1;
 };
 
+// The entries are the rows of a component table; the chosen row's watts, if
+// it has any, go to the slot.
+struct LookupRule {
+    std::span<const TableRow> table;
+};
+
+// The entries are numbers that go to the slot as they stand: a regular range,
+// or a fixed list where the numbers have gaps.
+struct CopyRule {
+    std::variant<NumberRange, std::span<const std::string_view>> entries;
+};
+
+// The entries count units from "0" to "last"; the slot gets the count times
+// the watts of one unit.
+struct CountRule {
+    int last = 0;
+    int wattsPerUnit = 0;
+};
+
+// How a list's handler turns the chosen entry into its slot's value, and
+// which group total it forms again afterwards.
 struct ListRule {
     List list;
     std::string_view help;
-    Write write;
     Slot slot;
-    std::span<const TableRow> table;          // Lookup lists: entries and their watts
-    std::span<const std::string_view> fixed;  // count lists with gaps between entries
-    NumberRange numbers;                      // the other count lists
-    int wattsPerUnit = 0;                     // Count lists
-    std::optional<Group> group;               // recomputed after the write
+    std::variant<LookupRule, CopyRule, CountRule> write;
+    std::optional<Group> group;
 };
 
-// A check box writes `checkedValue` to its slot while checked and "0" while
-// not. A bus box instead enables its paired device list and resets it to "0".
+// A component box writes `checkedValue` to its slot while checked and "0"
+// while not.
+struct ComponentBox {
+    std::string_view checkedValue;
+};
+
+// A bus box enables its device list while checked and starts the count of
+// devices again from "0" whichever way it goes.
+struct BusBox {
+    List devices;
+};
+
 struct BoxRule {
     Box box;
     std::string_view help;
     Slot slot;
-    std::string_view checkedValue;
-    std::optional<List> paired;
+    std::variant<ComponentBox, BusBox> kind;
 };
 
 const ListRule& ruleFor(List list);
@@ -66,7 +85,7 @@ const std::vector<std::string>& entriesOf(List list);
 std::span<const List, kListCount> startupOrder();
 
 // The slot value that a count list writes for an entry.
-std::string countValue(const ListRule& rule, std::string_view entry);
+std::string countValue(const CountRule& rule, std::string_view entry);
 
 inline constexpr std::string_view kStartupHelp = "Kolva v1.0";
 

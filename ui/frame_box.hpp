@@ -6,11 +6,11 @@
 
 namespace kolva::ui {
 
-// A frame drawn as on the classic desktop: an etched border whose top edge
-// runs through the middle of the caption, plus any vertical lines that lie
-// on its surface. It clips its children like any widget. Its own font is the
-// lists' font, which the lists inherit: a font set on a list itself would make
-// it build its popup at once. The caption is drawn in the caption font.
+// A frame with an etched border whose top edge runs through the middle of the
+// caption, plus any vertical lines that lie on its surface. It clips its
+// children like any widget. Its own font is the lists' font, which the lists
+// inherit: a font set on a list itself would make it build its popup at once.
+// The caption is drawn in the caption font.
 class FrameBox final : public QGroupBox {
     Q_OBJECT
 

@@ -7,7 +7,7 @@ class QWidget;
 namespace kolva::ui {
 
 // Runs `action` when the left mouse button is pressed and released on
-// `widget`, as a click on a classic control.
+// `widget`.
 void onClick(QWidget& widget, std::function<void()> action);
 
 // Pressing any mouse button on `handle` moves its window with the pointer until

@@ -4,10 +4,10 @@
 
 namespace kolva::ui {
 
-// Fusion, with two touches of the classic desktop: a slimmer drop-down button,
-// so that the narrow lists show their whole entry ("Select From Below" in 99
-// pixels), and lists that open below themselves in their own colours rather
-// than as a menu over them.
+// Fusion, with two touches of Kolva's own: a slimmer drop-down button, so that
+// the narrow lists show their whole entry ("Select From Below" in 99 pixels),
+// and lists that open below themselves in their own colours rather than as a
+// menu over them.
 class KolvaStyle final : public QProxyStyle {
     Q_OBJECT
 

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-#include <span>
+#include <array>
 #include <string_view>
 #include <variant>
 
@@ -19,8 +19,16 @@ struct Twips {
     int height;
 };
 
-QRect toPixels(Twips twips);
-int toPixels(int twips);
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int toPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+constexpr QRect toPixels(Twips twips) {
+    return {toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
+            toPixels(twips.height)};
+}
 
 inline constexpr Twips kClientArea{0, 0, 6375, 8265};
 inline constexpr std::string_view kWindowName = "Form1";
@@ -42,7 +50,7 @@ enum class LabelStyle {
 
 // A frame; `parent` names the window or another frame. A frame with an
 // empty caption and `bordered` false is a bare panel.
-struct FrameSpec {
+struct FrameRow {
     std::string_view name;
     std::string_view parent;
     std::string_view caption;
@@ -50,7 +58,7 @@ struct FrameSpec {
     bool bordered;
 };
 
-struct LabelSpec {
+struct LabelRow {
     std::string_view name;
     std::string_view parent;
     std::string_view text;
@@ -58,14 +66,14 @@ struct LabelSpec {
     LabelStyle style;
 };
 
-struct ListSpec {
+struct ListRow {
     List list;
     std::string_view parent;
     Twips at;
     std::string_view accessibleName;
 };
 
-struct CheckSpec {
+struct CheckRow {
     Box box;
     std::string_view parent;
     std::string_view caption;
@@ -73,32 +81,129 @@ struct CheckSpec {
 };
 
 // A vertical one-pixel line drawn on its frame's surface.
-struct LineSpec {
+struct LineRow {
     std::string_view parent;
     int x;
     int top;
     int bottom;
 };
 
-struct PictureSpec {
+struct PictureRow {
     std::string_view name;
     Twips at;
 };
 
 // Frames come parents first; within each table the order is the stacking
 // order, back to front.
-std::span<const FrameSpec> frames();
-std::span<const LabelSpec> windowLabels();  // on the window, beneath the panel
-std::span<const LabelSpec> frameLabels();   // in the frames, beneath their controls
-std::span<const ListSpec> lists();
-std::span<const CheckSpec> checkBoxes();
-std::span<const LineSpec> lines();
+inline constexpr std::array<FrameRow, 12> kFrames = {{
+    {"Frame16", kWindowName, "", {210, 1440, 5985, 6135}, false},
+    {"Frame5", "Frame16", "CPU", {30, -30, 3525, 765}, true},
+    {"Frame7", "Frame16", "RAM", {30, 780, 3525, 765}, true},
+    {"Frame6", "Frame16", "VGA", {30, 1590, 3525, 765}, true},
+    {"Frame1", "Frame16", "Exotic Cooling", {30, 2400, 3525, 825}, true},
+    {"Frame10", "Frame16", "Optical #1", {30, 3270, 1725, 765}, true},
+    {"Frame8", "Frame16", "Optical #2", {1830, 3270, 1725, 765}, true},
+    {"Frame12", "Frame16", "USB Devices", {30, 4110, 1725, 1095}, true},
+    {"Frame13", "Frame16", "Firewire Devices", {1830, 4110, 1725, 1095}, true},
+    {"Frame3", "Frame16", "PCI Cards", {3630, -30, 2265, 2595}, true},
+    {"Frame4", "Frame16", "Miscellaneous", {3630, 2610, 2265, 2595}, true},
+    {"Frame2", "Frame16", "", {30, 5220, 5865, 855}, true},
+}};
 
-inline constexpr PictureSpec kBackgroundPicture{"Image2", {0, 0, 6375, 8250}};
-inline constexpr PictureSpec kQuitPicture{"Image1", {5010, 7860, 1230, 315}};
+// On the window, beneath the panel; back to front: the credits line, the help
+// line, then the note line. The note line is 120 twips wider than the layout's
+// 3945, so that the metric-compatible sans-serif shows its last character.
+inline constexpr std::array<LabelRow, 3> kWindowLabels = {{
+    {"Label1",
+     kWindowName,
+     "Kolva v1.0  \u00b7  free software under the MIT licence",
+     {90, 7560, 6165, 375},
+     LabelStyle::Credits},
+    {"help", kWindowName, "Kolva 1.0", {180, 7860, 4665, 285}, LabelStyle::Help},
+    {"Label824",
+     kWindowName,
+     "Note: A 35 Watt overhead is applied to all calculations.",
+     {210, 1200, 4065, 255},
+     LabelStyle::Note},
+}};
+
+// In the frames, beneath their controls.
+inline constexpr std::array<LabelRow, 21> kFrameLabels = {{
+    {"Label13", "Frame5", "X", {2520, 360, 315, 195}, LabelStyle::Times},
+    {"Label14", "Frame7", "X", {2520, 360, 315, 195}, LabelStyle::Times},
+    {"Label15", "Frame6", "X", {2520, 360, 315, 195}, LabelStyle::Times},
+    {"Label18", "Frame1", "TEC (Watts):", {1590, 360, 1575, 255}, LabelStyle::Field},
+    {"Label20", "Frame12", "Devices:", {150, 690, 855, 225}, LabelStyle::Field},
+    {"Label21", "Frame13", "Devices:", {150, 690, 855, 225}, LabelStyle::OpaqueField},
+    {"Label3", "Frame3", "Additional:", {210, 2220, 1005, 225}, LabelStyle::Field},
+    {"Label2", "Frame4", "System Fans:", {150, 390, 1275, 225}, LabelStyle::Field},
+    {"Label11", "Frame4", "Case Lights:", {150, 840, 1275, 225}, LabelStyle::Field},
+    {"Label12", "Frame4", "Card Reader:", {150, 1290, 1275, 225}, LabelStyle::Field},
+    {"Label17", "Frame4", "Floppy / ZIP:", {150, 1740, 1785, 225}, LabelStyle::Field},
+    {"Label10", "Frame4", "Hard Drives:", {180, 2190, 1425, 225}, LabelStyle::Field},
+    {"Label8889", "Frame2", "Stock Speeds", {90, 150, 1785, 255}, LabelStyle::Heading},
+    {"Label9", "Frame2", "Mild Overclock", {2040, 150, 1845, 255}, LabelStyle::Heading},
+    {"Label5", "Frame2", "Heavy Overclock", {3990, 150, 1845, 255}, LabelStyle::Heading},
+    {"Label4", "Frame2", "0", {150, 420, 885, 345}, LabelStyle::Stock},
+    {"Label6", "Frame2", "Watts", {1020, 510, 705, 255}, LabelStyle::Unit},
+    {"Label7", "Frame2", "Watts", {2910, 510, 705, 255}, LabelStyle::Unit},
+    {"Label565", "Frame2", "Watts", {4830, 510, 705, 255}, LabelStyle::Unit},
+    // The overclock figures sit above their unit labels, on an opaque ground.
+    {"Text31", "Frame2", "0", {2100, 420, 855, 345}, LabelStyle::Mild},
+    {"Text32", "Frame2", "0", {3990, 420, 885, 345}, LabelStyle::Heavy},
+}};
+
+inline constexpr std::array<ListRow, kListCount> kLists = {{
+    {List::Combo1, "Frame5", {120, 270, 2415, 315}, "Processor model"},
+    {List::Combo2, "Frame5", {2820, 270, 585, 315}, "Number of processors"},
+    {List::Combo5, "Frame7", {120, 270, 2415, 315}, "Memory type"},
+    {List::Combo4, "Frame7", {2820, 270, 585, 315}, "Number of memory sticks"},
+    {List::Combo6, "Frame6", {120, 270, 2415, 315}, "Graphics card model"},
+    {List::Combo7, "Frame6", {2820, 270, 585, 315}, "Number of graphics cards"},
+    {List::Combo12, "Frame1", {2760, 300, 645, 315}, "TEC watts"},
+    {List::Combo11, "Frame10", {120, 270, 1485, 315}, "Optical drive 1"},
+    {List::Combo8, "Frame8", {120, 270, 1485, 315}, "Optical drive 2"},
+    {List::Combo15, "Frame12", {1050, 630, 555, 315}, "Number of USB devices"},
+    {List::Combo16, "Frame13", {1050, 600, 555, 315}, "Number of Firewire devices"},
+    {List::Combo18, "Frame3", {1380, 2130, 645, 315}, "Number of additional PCI cards"},
+    {List::Combo9, "Frame4", {1380, 330, 645, 315}, "Number of system fans"},
+    {List::Combo10, "Frame4", {1380, 780, 645, 315}, "Number of case lights"},
+    {List::Combo13, "Frame4", {1380, 1230, 645, 315}, "Number of card readers"},
+    {List::Combo14, "Frame4", {1380, 1680, 645, 315}, "Number of floppy, Zip and tape drives"},
+    {List::Combo3, "Frame4", {1380, 2130, 645, 315}, "Number of hard drives"},
+}};
+
+inline constexpr std::array<CheckRow, kBoxCount> kCheckBoxes = {{
+    {Box::Check7, "Frame1", "12V Pump", {180, 300, 1185, 315}},
+    {Box::Check6, "Frame12", "USB Enabled", {120, 270, 1545, 315}},
+    {Box::Check9, "Frame13", "1394 Enabled", {120, 270, 1515, 315}},
+    {Box::Check1, "Frame3", "56k Modem", {240, 240, 1335, 315}},
+    {Box::Check2, "Frame3", "Network Card", {240, 540, 1875, 315}},
+    {Box::Check3, "Frame3", "Sound Card", {240, 840, 1335, 315}},
+    {Box::Check4, "Frame3", "Audio Front Panel", {240, 1140, 1935, 315}},
+    {Box::Check5, "Frame3", "SCSI Card", {240, 1440, 1515, 315}},
+    {Box::Check8, "Frame3", "TV Tuner", {240, 1740, 1125, 315}},
+}};
+
+inline constexpr std::array<LineRow, 3> kLines = {{
+    {"Frame1", 1440, 120, 780},
+    {"Frame2", 1950, 120, 840},
+    {"Frame2", 3900, 120, 840},
+}};
+
+inline constexpr PictureRow kBackgroundPicture{"Image2", {0, 0, 6375, 8250}};
+inline constexpr PictureRow kQuitPicture{"Image1", {5010, 7860, 1230, 315}};
+
+// A stop of the keyboard focus: a list or a check box.
+using FocusStop = std::variant<List, Box>;
 
 // Keyboard focus runs through these controls in this order.
-using FocusStop = std::variant<List, Box>;
-std::span<const FocusStop> focusOrder();
+inline constexpr std::array<FocusStop, 26> kFocusOrder = {
+    List::Combo1,  List::Combo2,  List::Combo5,  List::Combo4, List::Combo6,  List::Combo7,
+    Box::Check7,   List::Combo12, List::Combo11, List::Combo8, Box::Check6,   List::Combo15,
+    Box::Check9,   List::Combo16, Box::Check1,   Box::Check2,  Box::Check3,   Box::Check4,
+    Box::Check5,   Box::Check8,   List::Combo18, List::Combo9, List::Combo10, List::Combo13,
+    List::Combo14, List::Combo3,
+};
 
 }  // namespace kolva::ui

@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "keyed_table.hpp"
 #include "kolva_style.hpp"
 #include "list_box.hpp"
 
@@ -59,6 +60,7 @@ const QString& arial() {
 // How a label of each style looks. A label without a background colour is
 // transparent; a boxed one has a thin border.
 struct LabelLook {
+    LabelStyle style;
     QFont (*font)() = nullptr;
     QColor text;
     Qt::Alignment alignment;
@@ -71,24 +73,20 @@ constexpr auto kCentred = Qt::AlignHCenter | Qt::AlignTop;
 constexpr auto kRight = Qt::AlignRight | Qt::AlignTop;
 constexpr auto kFigure = Qt::AlignRight | Qt::AlignVCenter;
 
-const std::array<LabelLook, 11>& labelLooks() {
-    using namespace colour;
-    // One row per LabelStyle, in its order.
-    static const std::array<LabelLook, 11> looks = {{
-        {boldFont, kLavender, kLeft, {}, false},                 // Field
-        {boldFont, kLavender, kLeft, kBlack, false},             // OpaqueField
-        {defaultFont, kWhite, kCentred, {}, false},              // Times
-        {resultFont, kWhite, kLeft, {}, false},                  // Heading
-        {resultFont, kLavender, kRight, {}, false},              // Unit
-        {defaultFont, kWhite, kLeft, {}, false},                 // Note
-        {defaultFont, kCredits, kCentred, {}, false},            // Credits
-        {defaultFont, kLavender, Qt::AlignCenter, kNavy, true},  // Help
-        {figureFont, kStock, kFigure, {}, false},                // Stock
-        {figureFont, kMild, kFigure, kBlack, false},             // Mild
-        {figureFont, kHeavy, kFigure, kBlack, false},            // Heavy
-    }};
-    return looks;
-}
+constexpr std::array<LabelLook, 11> kLabelLooks = {{
+    {LabelStyle::Field, boldFont, colour::kLavender, kLeft, {}, false},
+    {LabelStyle::OpaqueField, boldFont, colour::kLavender, kLeft, colour::kBlack, false},
+    {LabelStyle::Times, defaultFont, colour::kWhite, kCentred, {}, false},
+    {LabelStyle::Heading, resultFont, colour::kWhite, kLeft, {}, false},
+    {LabelStyle::Unit, resultFont, colour::kLavender, kRight, {}, false},
+    {LabelStyle::Note, defaultFont, colour::kWhite, kLeft, {}, false},
+    {LabelStyle::Credits, defaultFont, colour::kCredits, kCentred, {}, false},
+    {LabelStyle::Help, defaultFont, colour::kLavender, Qt::AlignCenter, colour::kNavy, true},
+    {LabelStyle::Stock, figureFont, colour::kStock, kFigure, {}, false},
+    {LabelStyle::Mild, figureFont, colour::kMild, kFigure, colour::kBlack, false},
+    {LabelStyle::Heavy, figureFont, colour::kHeavy, kFigure, colour::kBlack, false},
+}};
+static_assert(inKeyOrder(kLabelLooks, &LabelLook::style));
 
 void setColours(QWidget& widget, QColor text, QColor background) {
     QPalette palette = widget.palette();
@@ -137,7 +135,7 @@ QPalette windowPalette() {
 }
 
 void styleLabel(QLabel& label, LabelStyle style) {
-    const LabelLook& look = labelLooks()[static_cast<std::size_t>(style)];
+    const LabelLook& look = kLabelLooks[static_cast<std::size_t>(style)];
     label.setFont(look.font());
     label.setAlignment(look.alignment);
     setColours(label, look.text, look.background.isValid() ? look.background : colour::kBlack);

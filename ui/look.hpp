@@ -24,7 +24,7 @@ inline constexpr QColor kMild{0xFF, 0xFF, 0xC0};
 inline constexpr QColor kHeavy{0xFF, 0xE0, 0xC0};
 }  // namespace colour
 
-// The fonts: the classic "MS Sans Serif" and "Arial" where installed, else a
+// The fonts: "MS Sans Serif" and "Arial" where installed, else a
 // metric-compatible sans-serif. Sizes are in pixels so that the fixed layout
 // holds at every logical DPI.
 QFont defaultFont();

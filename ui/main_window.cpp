@@ -25,17 +25,18 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The stock, mild and heavy figures, each with the heading above it and
-// the control whose click explains it.
-struct FigureSpec {
+// The stock, mild and heavy figures: the label that shows each, the heading
+// above it, the control whose click explains it and the figure it shows.
+struct FigureRow {
     std::string_view name;
     std::string_view heading;
     Explained explained;
+    std::string Estimate::*value;
 };
-constexpr std::array<FigureSpec, 3> kFigures = {{
-    {"Label4", "Label8889", Explained::Label4},
-    {"Text31", "Label9", Explained::Text31},
-    {"Text32", "Label5", Explained::Text32},
+constexpr std::array<FigureRow, 3> kFigures = {{
+    {"Label4", "Label8889", Explained::Label4, &Estimate::stock},
+    {"Text31", "Label9", Explained::Text31, &Estimate::mild},
+    {"Text32", "Label5", Explained::Text32, &Estimate::heavy},
 }};
 
 // Shows a figure and names it for screen readers as "Stock Speeds: 300 Watts",
@@ -59,22 +60,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     // Creation order is stacking order: pictures and window labels lie
     // beneath the component panel.
     buildPictures();
-    for (const LabelSpec& spec : windowLabels()) {
+    for (const LabelRow& spec : kWindowLabels) {
         placeLabel(spec);
     }
     buildFrames();
-    for (const LabelSpec& spec : frameLabels()) {
+    for (const LabelRow& spec : kFrameLabels) {
         placeLabel(spec);
     }
     buildLists();
     buildCheckBoxes();
     help_ = findChild<QLabel*>(QStringLiteral("help"));
-    for (std::size_t i = 0; i < kFigures.size(); ++i) {
-        figures_[i] = {findChild<QLabel*>(qText(kFigures[i].name)),
-                       findChild<QLabel*>(qText(kFigures[i].heading))->text()};
-    }
-    connectExplanations();
-    describeForAccessibility();
+    findFigures();
+    explainOnClick(*findChild<QLabel*>(QStringLiteral("Label18")), Explained::Label18);
     addQuitShortcuts();
     setFocusOrder();
     centreOnScreen();
@@ -84,32 +81,36 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 }
 
 void MainWindow::buildPictures() {
-    background_ = new Picture(paintBackground, this);
-    background_->setObjectName(qText(kBackgroundPicture.name));
-    background_->setGeometry(toPixels(kBackgroundPicture.at));
-    makeDragHandle(*background_);
+    auto* background = new Picture(paintBackground, this);
+    background->setObjectName(qText(kBackgroundPicture.name));
+    background->setGeometry(toPixels(kBackgroundPicture.at));
+    background->setAccessibleName(tr("Drag to move"));
+    background->setAccessibleDescription(tr("Press on the background and move to move the window"));
+    makeDragHandle(*background);
 
     auto* quit = new Picture(paintQuitButton, this);
     quit->setObjectName(qText(kQuitPicture.name));
     quit->setGeometry(toPixels(kQuitPicture.at));
+    quit->setAccessibleName(tr("Quit"));
+    quit->setAccessibleDescription(tr("Closes Kolva (Ctrl+Q or Escape)"));
     quit->setCursor(Qt::PointingHandCursor);
     onClick(*quit, [this] { close(); });
 }
 
 void MainWindow::buildFrames() {
-    for (const FrameSpec& spec : frames()) {
+    for (const FrameRow& spec : kFrames) {
         auto* frame = new FrameBox(qText(spec.caption), spec.bordered, container(spec.parent));
         frame->setObjectName(qText(spec.name));
         frame->setGeometry(toPixels(spec.at));
         frame->setFont(listFont());
     }
-    for (const LineSpec& line : lines()) {
+    for (const LineRow& line : kLines) {
         auto* frame = static_cast<FrameBox*>(container(line.parent));
         frame->addLine(toPixels(line.x), toPixels(line.top), toPixels(line.bottom));
     }
 }
 
-void MainWindow::placeLabel(const LabelSpec& spec) {
+void MainWindow::placeLabel(const LabelRow& spec) {
     auto* label = new QLabel(qText(spec.text), container(spec.parent));
     label->setObjectName(qText(spec.name));
     label->setGeometry(toPixels(spec.at));
@@ -117,7 +118,7 @@ void MainWindow::placeLabel(const LabelSpec& spec) {
 }
 
 void MainWindow::buildLists() {
-    for (const ListSpec& spec : lists()) {
+    for (const ListRow& spec : kLists) {
         auto* combo = new ListBox(container(spec.parent));
         combo->setObjectName(qText(controlName(spec.list)));
         combo->setGeometry(toPixels(spec.at));
@@ -140,7 +141,7 @@ void MainWindow::buildLists() {
 }
 
 void MainWindow::buildCheckBoxes() {
-    for (const CheckSpec& spec : checkBoxes()) {
+    for (const CheckRow& spec : kCheckBoxes) {
         auto* box = new QCheckBox(qText(spec.caption), container(spec.parent));
         box->setObjectName(qText(controlName(spec.box)));
         box->setAccessibleDescription(qText(ruleFor(spec.box).help));
@@ -154,30 +155,21 @@ void MainWindow::buildCheckBoxes() {
     }
 }
 
-void MainWindow::connectExplanations() {
-    const auto explainOnClick = [this](QWidget& widget, Explained which) {
-        onClick(widget, [this, which] {
-            model_.explain(which);
-            showModel();
-        });
-    };
-    explainOnClick(*findChild<QLabel*>(QStringLiteral("Label18")), Explained::Label18);
+void MainWindow::findFigures() {
     for (std::size_t i = 0; i < kFigures.size(); ++i) {
-        explainOnClick(*figures_[i].label, kFigures[i].explained);
+        const FigureRow& row = kFigures[i];
+        auto* figure = findChild<QLabel*>(qText(row.name));
+        figure->setAccessibleDescription(qText(explanation(row.explained)));
+        explainOnClick(*figure, row.explained);
+        figures_[i] = {figure, findChild<QLabel*>(qText(row.heading))->text()};
     }
 }
 
-void MainWindow::describeForAccessibility() {
-    for (std::size_t i = 0; i < kFigures.size(); ++i) {
-        figures_[i].label->setAccessibleDescription(qText(explanation(kFigures[i].explained)));
-    }
-
-    background_->setAccessibleName(tr("Drag to move"));
-    background_->setAccessibleDescription(
-        tr("Press on the background and move to move the window"));
-    auto* quit = findChild<QWidget*>(qText(kQuitPicture.name));
-    quit->setAccessibleName(tr("Quit"));
-    quit->setAccessibleDescription(tr("Closes Kolva (Ctrl+Q or Escape)"));
+void MainWindow::explainOnClick(QWidget& widget, Explained which) {
+    onClick(widget, [this, which] {
+        model_.explain(which);
+        showModel();
+    });
 }
 
 void MainWindow::addQuitShortcuts() {
@@ -190,7 +182,7 @@ void MainWindow::addQuitShortcuts() {
 
 void MainWindow::setFocusOrder() {
     QWidget* previous = nullptr;
-    for (const FocusStop& stop : focusOrder()) {
+    for (const FocusStop& stop : kFocusOrder) {
         QWidget* current = std::holds_alternative<List>(stop)
                                ? static_cast<QWidget*>(list(std::get<List>(stop)))
                                : checkBox(std::get<Box>(stop));
@@ -225,11 +217,8 @@ void MainWindow::showModel() {
         QAccessibleEvent changed(help_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
-    const Estimate& estimate = model_.estimate();
-    const std::array<const std::string*, 3> shown = {&estimate.stock, &estimate.mild,
-                                                     &estimate.heavy};
     for (std::size_t i = 0; i < figures_.size(); ++i) {
-        showFigure(*figures_[i].label, figures_[i].heading, *shown[i]);
+        showFigure(*figures_[i].label, figures_[i].heading, model_.estimate().*kFigures[i].value);
     }
     for (std::size_t i = 0; i < kListCount; ++i) {
         const ListState& state = model_.listState(static_cast<List>(i));

@@ -14,8 +14,6 @@ class QLabel;
 
 namespace kolva::ui {
 
-class Picture;
-
 // Kolva's one window, Form1: a borderless, fixed-size window that builds its
 // controls from the layout tables, forwards every user action to the model
 // and shows what the model reports. Constructing it runs the load handler, so
@@ -29,16 +27,15 @@ public:
     const PowerModel& model() const { return model_; }
     QComboBox* list(List list) const { return lists_[indexOf(list)]; }
     QCheckBox* checkBox(Box box) const { return boxes_[indexOf(box)]; }
-    Picture* background() const { return background_; }
 
 private:
     void buildPictures();
     void buildFrames();
     void buildLists();
     void buildCheckBoxes();
-    void placeLabel(const LabelSpec& spec);
-    void connectExplanations();
-    void describeForAccessibility();
+    void placeLabel(const LabelRow& spec);
+    void findFigures();
+    void explainOnClick(QWidget& widget, Explained which);
     void addQuitShortcuts();
     void setFocusOrder();
     void centreOnScreen();
@@ -56,7 +53,6 @@ private:
         QString heading;  // read out with the figure
     };
     std::array<Figure, 3> figures_;  // stock, mild and heavy
-    Picture* background_ = nullptr;
 };
 
 }  // namespace kolva::ui

@@ -11,7 +11,6 @@ Picture::Picture(Artist paint, QWidget* parent) : QWidget(parent), paint_(std::m
 }
 
 void Picture::paintEvent(QPaintEvent* event) {
-    ++paintCount_;
     QPainter painter(this);
     paint_(painter, size(), event->region());
 }

@@ -19,15 +19,11 @@ public:
 
     Picture(Artist paint, QWidget* parent);
 
-    // How many times the artwork has been painted on screen.
-    int paintCount() const { return paintCount_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Artist paint_;
-    int paintCount_ = 0;
 };
 
 }  // namespace kolva::ui

@@ -25,7 +25,7 @@ TEST_P(EstimateTest, ComputesTheThreeFigures) {
     for (const auto& [slot, text] : GetParam().slots) {
         sheet.set(slot, text);
     }
-    const Estimate got = recalculate(sheet, GetParam().controllers);
+    const Estimate got = estimateFor(sheet, GetParam().controllers);
     EXPECT_EQ(got.stock, GetParam().expected.stock);
     EXPECT_EQ(got.mild, GetParam().expected.mild);
     EXPECT_EQ(got.heavy, GetParam().expected.heavy);
@@ -59,7 +59,7 @@ TEST(Recalculation, EveryWholeStockMatchesIntegerArithmetic) {
     for (int stock = 36; stock <= 5000; ++stock) {
         LoadSheet sheet;
         sheet.set(Slot::Text30, std::to_string(stock - 35));
-        const Estimate got = recalculate(sheet, {});
+        const Estimate got = estimateFor(sheet, {});
         ASSERT_EQ(got.stock, std::to_string(stock));
         ASSERT_EQ(got.mild, std::to_string(stock * 105 / 100)) << stock;
         ASSERT_EQ(got.heavy, std::to_string(stock * 110 / 100)) << stock;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace kolva {
+
+// Tables indexed by an enumeration name their key in every row. This tells,
+// at compile time, whether row i belongs to the enumeration's value i, so a
+// row moved out of place fails the build:
+//   static_assert(inKeyOrder(kRows, &Row::list));
+template <typename Row, std::size_t N, typename Key>
+consteval bool inKeyOrder(const std::array<Row, N>& rows, Key Row::*key) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (static_cast<std::size_t>(rows[i].*key) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace kolva
