@@ -1,7 +1,6 @@
-// Runs the fuzz target over the files named on the command line, so that the
-// corpus is replayed by every build, not only by the fuzzing one.
+// Replays every input of the fuzz corpus against the model and the oracle, so
+// that the corpus is checked by every build, not only by the fuzzing one.
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -9,20 +8,25 @@
 #include <iterator>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+#include "model_against_oracle.hpp"
 
 int main(int argc, char* argv[]) {
-    int replayed = 0;
+    int passed = 0;
+    int failed = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream file(entry.path(), std::ios::binary);
-            const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
-                                          std::istreambuf_iterator<char>());
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size());
-            ++replayed;
+            const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                                  std::istreambuf_iterator<char>());
+            if (const auto what = kolva::fuzz::disagreement(bytes)) {
+                std::printf("%s: model and oracle disagree on %s\n", entry.path().c_str(),
+                            what->c_str());
+                ++failed;
+            } else {
+                ++passed;
+            }
         }
     }
-    std::printf("%d passed, 0 failed\n", replayed);
-    return replayed > 0 ? 0 : 1;
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return passed > 0 && failed == 0 ? 0 : 1;
 }

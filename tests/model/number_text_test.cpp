@@ -5,6 +5,7 @@
 #include "case_name.hpp"
 
 #include <clocale>
+#include <string>
 
 namespace kolva {
 namespace {
@@ -61,14 +62,31 @@ INSTANTIATE_TEST_SUITE_P(NumberText, ToNumberTest,
                                          ToNumberCase{"Infinity", "inf", 0.0}),
                          CaseName());
 
+// Switches the whole process to a locale for one test and back afterwards.
+class LocaleSwitch {
+public:
+    explicit LocaleSwitch(const char* name) : previous_(std::setlocale(LC_ALL, nullptr)) {
+        switched_ = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~LocaleSwitch() { std::setlocale(LC_ALL, previous_.c_str()); }
+    LocaleSwitch(const LocaleSwitch&) = delete;
+    LocaleSwitch& operator=(const LocaleSwitch&) = delete;
+
+    bool switched() const { return switched_; }
+
+private:
+    std::string previous_;
+    bool switched_ = false;
+};
+
 TEST(NumberText, IgnoresTheUsersLocale) {
     // A German desktop writes 7,5; the slots must keep "7.5" regardless.
-    const char* previous = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const LocaleSwitch german("de_DE.UTF-8");
+    ASSERT_TRUE(german.switched()) << "the locale de_DE.UTF-8 is missing (Debian: locales-all)";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(toText(7.5), "7.5");
+    EXPECT_EQ(toText(1061.5), "1061.5");
     EXPECT_DOUBLE_EQ(toNumber("22.5"), 22.5);
-    if (previous != nullptr) {
-        std::setlocale(LC_ALL, "C");
-    }
 }
 
 TEST(NumberText, RoundTripsEverySlotValue) {

@@ -157,17 +157,6 @@ private Q_SLOTS:
         QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
     }
 
-    void figureFieldsRefuseTyping() {
-        MainWindow window;
-        window.show();
-        for (const char* name : {"Text31", "Text32"}) {
-            auto* field = window.findChild<QLabel*>(QString::fromLatin1(name));
-            QTest::keyClicks(field, QStringLiteral("999"));
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QCOMPARE(field->text(), QStringLiteral("0"));
-        }
-    }
-
     void controlsSitWhereDesigned_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
