@@ -6,12 +6,12 @@ FUZZ_SECONDS ?= 60
 
 BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 clang-tidy
 RUN_DEPS := qt6-wayland
-TEST_DEPS := desktop-file-utils appstream dpkg-dev file weston qt6-wayland
+TEST_DEPS := desktop-file-utils appstream dpkg-dev file weston qt6-wayland locales-all
 FUZZ_DEPS := clang libclang-rt-14-dev
 BENCH_DEPS := libbenchmark-dev hyperfine time xvfb binutils
 
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers.supp:print_suppressions=0 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all run test build build-asan deps test-deps tidy fuzz bench deb screenshot clean FORCE

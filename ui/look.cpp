@@ -60,7 +60,7 @@ const QString& arial() {
 // How a label of each style looks. A label without a background colour is
 // transparent; a boxed one has a thin border.
 struct LabelLook {
-    LabelStyle style;
+    LabelStyle style{};
     QFont (*font)() = nullptr;
     QColor text;
     Qt::Alignment alignment;

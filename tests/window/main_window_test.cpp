@@ -157,29 +157,6 @@ private Q_SLOTS:
         QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
     }
 
-    void controlsSitWhereDesigned_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("panel") << "Frame16" << QRect(14, 96, 399, 409);
-        QTest::newRow("cpu frame cut by panel") << "Frame5" << QRect(2, -2, 235, 51);
-        QTest::newRow("pci frame") << "Frame3" << QRect(242, -2, 151, 173);
-        QTest::newRow("processor list") << "Combo1" << QRect(8, 18, 161, 21);
-        QTest::newRow("firewire list") << "Combo16" << QRect(70, 40, 37, 21);
-        QTest::newRow("help line") << "help" << QRect(12, 524, 311, 19);
-        QTest::newRow("quit picture") << "Image1" << QRect(334, 524, 82, 21);
-        QTest::newRow("background") << "Image2" << QRect(0, 0, 425, 550);
-        QTest::newRow("heavy figure") << "Text32" << QRect(266, 28, 59, 23);
-    }
-
-    void controlsSitWhereDesigned() {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        MainWindow window;
-        auto* widget = window.findChild<QWidget*>(name);
-        QVERIFY(widget != nullptr);
-        QCOMPARE(widget->geometry(), geometry);
-    }
-
     void tabFollowsTheDesignedOrderAndSkipsDisabledLists() {
         MainWindow window;
         window.show();

@@ -8,6 +8,7 @@
 
 #include "look.hpp"
 #include "main_window.hpp"
+#include "placements.hpp"
 #include "visible_texts.hpp"
 
 using kolva::Box;
@@ -38,11 +39,32 @@ QString mismatch(const QString& where, const QString& shown, const QString& expe
     return QStringLiteral("%1 shows \"%2\", expected \"%3\"").arg(where, shown, expected);
 }
 
+QWidget& controlNamed(const QWidget& window, std::string_view name) {
+    auto* control = window.findChild<QWidget*>(fromView(name));
+    if (control == nullptr) {
+        qFatal("the window has no control %s", qPrintable(fromView(name)));
+    }
+    return *control;
+}
+
+Qt::Alignment horizontal(kolva::oracle::Align align) {
+    switch (align) {
+        case kolva::oracle::Align::Left:
+            return Qt::AlignLeft;
+        case kolva::oracle::Align::Centre:
+            return Qt::AlignHCenter;
+        case kolva::oracle::Align::Right:
+            return Qt::AlignRight;
+    }
+    return {};
+}
+
 }  // namespace
 
-// Compares every text the user reads with an account written out apart from
-// the window's own tables, character for character.
-class VisibleTextsTest : public QObject {
+// Compares the window with an account of its design written out apart from
+// its own tables: every text character for character, every list's entries,
+// the focus order, where each control stands and how its text looks.
+class DesignTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -109,7 +131,57 @@ private Q_SLOTS:
         }
         QCOMPARE(visited.join(QLatin1Char(' ')), expected.join(QLatin1Char(' ')));
     }
+
+    void everyControlStandsWhereDesigned() {
+        MainWindow window;
+        for (const auto& place : kolva::oracle::placements()) {
+            const QWidget& control = controlNamed(window, place.control);
+            constexpr int kTwipsPerPixel = 15;
+            const QRect designed(place.left / kTwipsPerPixel, place.top / kTwipsPerPixel,
+                                 place.width / kTwipsPerPixel, place.height / kTwipsPerPixel);
+            const QString where =
+                QStringLiteral("%1 in %2")
+                    .arg(control.objectName(), control.parentWidget()->objectName());
+            QVERIFY2(
+                control.parentWidget()->objectName() == fromView(place.container),
+                qPrintable(
+                    QStringLiteral("%1, expected in %2").arg(where, fromView(place.container))));
+            QVERIFY2(control.geometry() == designed,
+                     qPrintable(QStringLiteral("%1 stands at %2,%3 %4x%5, expected %6,%7 %8x%9")
+                                    .arg(where)
+                                    .arg(control.x())
+                                    .arg(control.y())
+                                    .arg(control.width())
+                                    .arg(control.height())
+                                    .arg(designed.x())
+                                    .arg(designed.y())
+                                    .arg(designed.width())
+                                    .arg(designed.height())));
+        }
+    }
+
+    void textsHaveTheirFontAndAlignment() {
+        MainWindow window;
+        for (const auto& look : kolva::oracle::textLooks()) {
+            const QWidget& control = controlNamed(window, look.control);
+            // Points at 96 dots per inch.
+            const int pixels = qRound(look.points * 96 / 72);
+            QVERIFY2(
+                control.font().pixelSize() == pixels && control.font().bold() == look.bold,
+                qPrintable(QStringLiteral("%1 has a %2 px%3 font, expected %4 px%5")
+                               .arg(control.objectName())
+                               .arg(control.font().pixelSize())
+                               .arg(control.font().bold() ? QStringLiteral(" bold") : QString())
+                               .arg(pixels)
+                               .arg(look.bold ? QStringLiteral(" bold") : QString())));
+            if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+                QVERIFY2((label->alignment() & Qt::AlignHorizontal_Mask) == horizontal(look.align),
+                         qPrintable(QStringLiteral("%1 is aligned otherwise than designed")
+                                        .arg(control.objectName())));
+            }
+        }
+    }
 };
 
-QTEST_MAIN(VisibleTextsTest)
-#include "visible_texts_test.moc"
+QTEST_MAIN(DesignTest)
+#include "design_test.moc"
