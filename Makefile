@@ -6,7 +6,8 @@ FUZZ_SECONDS ?= 60
 
 BUILD_DEPS := cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 clang-tidy
 RUN_DEPS := qt6-wayland
-TEST_DEPS := desktop-file-utils appstream dpkg-dev file weston qt6-wayland locales-all
+TEST_DEPS := desktop-file-utils appstream dpkg-dev file weston qt6-wayland locales-all \
+	xvfb openbox dbus at-spi2-core libatspi2.0-dev libxtst-dev pkg-config
 FUZZ_DEPS := clang libclang-rt-14-dev
 BENCH_DEPS := libbenchmark-dev hyperfine time xvfb binutils
 
@@ -61,8 +62,8 @@ test-deps:
 # Every test twice: in the everyday build, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer; clang-tidy first.
 test: test-deps build build-asan tidy
-	@ctest --test-dir build --output-on-failure
-	@$(SANITIZER_ENV) ctest --test-dir build-asan --output-on-failure
+	@ctest --test-dir build --output-on-failure -j2
+	@$(SANITIZER_ENV) ctest --test-dir build-asan --output-on-failure -j2
 
 # Fuzzes the model against the oracle for FUZZ_SECONDS; new inputs go to
 # build-fuzz/corpus, the checked-in seeds stay as they are.

@@ -1,5 +1,6 @@
 #include "gestures.hpp"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -51,17 +52,21 @@ public:
             return false;
         }
         switch (event->type()) {
+            // A press soon after a click arrives as a double click: it drags all the same.
             case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
                 begin(*static_cast<QMouseEvent*>(event));
                 return true;
             case QEvent::MouseMove:
-                if (following_) {
+                if (following_ != Qt::NoButton) {
                     const auto* move = static_cast<QMouseEvent*>(event);
                     handle_.window()->move(move->globalPosition().toPoint() - grip_);
                 }
-                return following_;
+                return following_ != Qt::NoButton;
             case QEvent::MouseButtonRelease:
-                following_ = false;
+                if (static_cast<QMouseEvent*>(event)->button() == following_) {
+                    following_ = Qt::NoButton;
+                }
                 return true;
             default:
                 return false;
@@ -71,19 +76,30 @@ public:
 private:
     void begin(const QMouseEvent& press) {
         QWidget* window = handle_.window();
+        if (following_ != Qt::NoButton) {
+            return;  // a second button during a drag changes nothing
+        }
+        // The window system's move ends when the left button is released, so
+        // it serves that button, and any button where Kolva cannot place its
+        // window itself (Wayland).
         QWindow* native = window->windowHandle();
-        if (native != nullptr && native->startSystemMove()) {
-            following_ = false;
+        const bool systemMoveEndsWithThisButton =
+            press.button() == Qt::LeftButton || !canPlaceWindows();
+        if (native != nullptr && systemMoveEndsWithThisButton && native->startSystemMove()) {
             return;
         }
-        // No window manager move (X11 without one, offscreen): follow the
-        // pointer ourselves, keeping the grip point under it.
-        following_ = true;
+        // Otherwise follow the pointer, keeping the grip point under it, until
+        // this button is released.
+        following_ = press.button();
         grip_ = press.globalPosition().toPoint() - window->pos();
     }
 
+    static bool canPlaceWindows() {
+        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
+
     QWidget& handle_;
-    bool following_ = false;
+    Qt::MouseButton following_ = Qt::NoButton;
     QPoint grip_;
 };
 

@@ -11,8 +11,9 @@ namespace kolva::ui {
 void onClick(QWidget& widget, std::function<void()> action);
 
 // Pressing any mouse button on `handle` moves its window with the pointer until
-// the button is released: through the window system's own move where it offers
-// one, else by following the pointer.
+// that button is released: through the window system's own move for the left
+// button (and for any button where a program cannot place its window), else
+// by following the pointer.
 void makeDragHandle(QWidget& handle);
 
 }  // namespace kolva::ui

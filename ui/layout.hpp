@@ -66,11 +66,14 @@ struct LabelRow {
     LabelStyle style;
 };
 
+// A list, what it chooses, as a screen reader tells it, and the label that
+// captions it, if any.
 struct ListRow {
     List list;
     std::string_view parent;
     Twips at;
-    std::string_view accessibleName;
+    std::string_view purpose;
+    std::string_view caption;
 };
 
 struct CheckRow {
@@ -154,23 +157,27 @@ inline constexpr std::array<LabelRow, 21> kFrameLabels = {{
 }};
 
 inline constexpr std::array<ListRow, kListCount> kLists = {{
-    {List::Combo1, "Frame5", {120, 270, 2415, 315}, "Processor model"},
-    {List::Combo2, "Frame5", {2820, 270, 585, 315}, "Number of processors"},
-    {List::Combo5, "Frame7", {120, 270, 2415, 315}, "Memory type"},
-    {List::Combo4, "Frame7", {2820, 270, 585, 315}, "Number of memory sticks"},
-    {List::Combo6, "Frame6", {120, 270, 2415, 315}, "Graphics card model"},
-    {List::Combo7, "Frame6", {2820, 270, 585, 315}, "Number of graphics cards"},
-    {List::Combo12, "Frame1", {2760, 300, 645, 315}, "TEC watts"},
-    {List::Combo11, "Frame10", {120, 270, 1485, 315}, "Optical drive 1"},
-    {List::Combo8, "Frame8", {120, 270, 1485, 315}, "Optical drive 2"},
-    {List::Combo15, "Frame12", {1050, 630, 555, 315}, "Number of USB devices"},
-    {List::Combo16, "Frame13", {1050, 600, 555, 315}, "Number of Firewire devices"},
-    {List::Combo18, "Frame3", {1380, 2130, 645, 315}, "Number of additional PCI cards"},
-    {List::Combo9, "Frame4", {1380, 330, 645, 315}, "Number of system fans"},
-    {List::Combo10, "Frame4", {1380, 780, 645, 315}, "Number of case lights"},
-    {List::Combo13, "Frame4", {1380, 1230, 645, 315}, "Number of card readers"},
-    {List::Combo14, "Frame4", {1380, 1680, 645, 315}, "Number of floppy, Zip and tape drives"},
-    {List::Combo3, "Frame4", {1380, 2130, 645, 315}, "Number of hard drives"},
+    {List::Combo1, "Frame5", {120, 270, 2415, 315}, "Processor model", ""},
+    {List::Combo2, "Frame5", {2820, 270, 585, 315}, "Number of processors", ""},
+    {List::Combo5, "Frame7", {120, 270, 2415, 315}, "Memory type", ""},
+    {List::Combo4, "Frame7", {2820, 270, 585, 315}, "Number of memory sticks", ""},
+    {List::Combo6, "Frame6", {120, 270, 2415, 315}, "Graphics card model", ""},
+    {List::Combo7, "Frame6", {2820, 270, 585, 315}, "Number of graphics cards", ""},
+    {List::Combo12, "Frame1", {2760, 300, 645, 315}, "TEC watts", "Label18"},
+    {List::Combo11, "Frame10", {120, 270, 1485, 315}, "Optical drive 1", ""},
+    {List::Combo8, "Frame8", {120, 270, 1485, 315}, "Optical drive 2", ""},
+    {List::Combo15, "Frame12", {1050, 630, 555, 315}, "Number of USB devices", "Label20"},
+    {List::Combo16, "Frame13", {1050, 600, 555, 315}, "Number of Firewire devices", "Label21"},
+    {List::Combo18, "Frame3", {1380, 2130, 645, 315}, "Number of additional PCI cards", "Label3"},
+    {List::Combo9, "Frame4", {1380, 330, 645, 315}, "Number of system fans", "Label2"},
+    {List::Combo10, "Frame4", {1380, 780, 645, 315}, "Number of case lights", "Label11"},
+    {List::Combo13, "Frame4", {1380, 1230, 645, 315}, "Number of card readers", "Label12"},
+    {List::Combo14,
+     "Frame4",
+     {1380, 1680, 645, 315},
+     "Number of floppy, Zip and tape drives",
+     "Label17"},
+    {List::Combo3, "Frame4", {1380, 2130, 645, 315}, "Number of hard drives", "Label10"},
 }};
 
 inline constexpr std::array<CheckRow, kBoxCount> kCheckBoxes = {{

@@ -10,7 +10,6 @@
 
 #include "keyed_table.hpp"
 #include "kolva_style.hpp"
-#include "list_box.hpp"
 
 namespace kolva::ui {
 
@@ -122,7 +121,6 @@ void prepareApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kolva.Kolva"));
     // One style everywhere, so the window looks the same on every desktop.
     QApplication::setStyle(new KolvaStyle);
-    installListBoxAccessibility();
 }
 
 QPalette windowPalette() {

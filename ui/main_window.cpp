@@ -1,6 +1,5 @@
 #include "main_window.hpp"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -12,7 +11,6 @@
 #include "frame_box.hpp"
 #include "gestures.hpp"
 #include "layout.hpp"
-#include "list_box.hpp"
 #include "look.hpp"
 #include "picture.hpp"
 #include "selection_rules.hpp"
@@ -40,11 +38,15 @@ constexpr std::array<FigureRow, 3> kFigures = {{
 }};
 
 // Shows a figure and names it for screen readers as "Stock Speeds: 300 Watts",
-// so the number says what it means.
+// so the number says what it means. A new name is announced to screen
+// readers, so a figure that stays the same is left alone.
 void showFigure(QLabel& figure, const QString& heading, const std::string& text) {
     const QString shown = QString::fromStdString(text);
-    figure.setText(shown);
-    figure.setAccessibleName(MainWindow::tr("%1: %2 Watts").arg(heading, shown));
+    const QString name = MainWindow::tr("%1: %2 Watts").arg(heading, shown);
+    if (figure.accessibleName() != name) {
+        figure.setText(shown);
+        figure.setAccessibleName(name);
+    }
 }
 
 }  // namespace
@@ -72,7 +74,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     help_ = findChild<QLabel*>(QStringLiteral("help"));
     findFigures();
     explainOnClick(*findChild<QLabel*>(QStringLiteral("Label18")), Explained::Label18);
-    addQuitShortcuts();
+    addQuitShortcut();
     setFocusOrder();
     centreOnScreen();
 
@@ -92,7 +94,7 @@ void MainWindow::buildPictures() {
     quit->setObjectName(qText(kQuitPicture.name));
     quit->setGeometry(toPixels(kQuitPicture.at));
     quit->setAccessibleName(tr("Quit"));
-    quit->setAccessibleDescription(tr("Closes Kolva (Ctrl+Q or Escape)"));
+    quit->setAccessibleDescription(tr("Closes Kolva (Ctrl+Q)"));
     quit->setCursor(Qt::PointingHandCursor);
     onClick(*quit, [this] { close(); });
 }
@@ -119,11 +121,15 @@ void MainWindow::placeLabel(const LabelRow& spec) {
 
 void MainWindow::buildLists() {
     for (const ListRow& spec : kLists) {
-        auto* combo = new ListBox(container(spec.parent));
+        auto* combo = new QComboBox(container(spec.parent));
         combo->setObjectName(qText(controlName(spec.list)));
         combo->setGeometry(toPixels(spec.at));
-        combo->setAccessibleName(qText(spec.accessibleName));
-        combo->setAccessibleDescription(qText(ruleFor(spec.list).help));
+        // Screen readers read the chosen entry as the list's name, and what
+        // the list is for from its description and from the caption beside it.
+        combo->setAccessibleDescription(qText(spec.purpose));
+        if (!spec.caption.empty()) {
+            findChild<QLabel*>(qText(spec.caption))->setBuddy(combo);
+        }
         styleList(*combo);
         QStringList entries;
         for (const std::string& entry : entriesOf(spec.list)) {
@@ -172,12 +178,11 @@ void MainWindow::explainOnClick(QWidget& widget, Explained which) {
     });
 }
 
-void MainWindow::addQuitShortcuts() {
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::Key_Escape)}) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
-    }
+void MainWindow::addQuitShortcut() {
+    // Ctrl+Q, the desktop's quit shortcut. Escape is left to the open lists:
+    // closing Kolva with it would throw every choice away by a slip.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
 void MainWindow::setFocusOrder() {
@@ -210,13 +215,9 @@ QWidget* MainWindow::container(std::string_view name) {
 }
 
 void MainWindow::showModel() {
-    const QString help = QString::fromStdString(model_.help());
-    if (help_->text() != help) {
-        help_->setText(help);
-        // Screen readers announce the new help text as the label's new name.
-        QAccessibleEvent changed(help_, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    // A label without an accessible name of its own tells screen readers of
+    // each new text as its new name.
+    help_->setText(QString::fromStdString(model_.help()));
     for (std::size_t i = 0; i < figures_.size(); ++i) {
         showFigure(*figures_[i].label, figures_[i].heading, model_.estimate().*kFigures[i].value);
     }

@@ -36,7 +36,7 @@ private:
     void placeLabel(const LabelRow& spec);
     void findFigures();
     void explainOnClick(QWidget& widget, Explained which);
-    void addQuitShortcuts();
+    void addQuitShortcut();
     void setFocusOrder();
     void centreOnScreen();
     QWidget* container(std::string_view name);

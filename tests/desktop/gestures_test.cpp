@@ -1,0 +1,170 @@
+// The window's own gestures as a user makes them on a real X server, with and
+// without a window manager: dragging by the background with any button,
+// closing, and the keys that must and must not close it.
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "kolva_on_desktop.hpp"
+
+namespace kolva::desktop {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A point of the banner, where only the background picture lies.
+constexpr Point kBanner{200, 40};
+// A point of the note line, which takes no clicks of its own.
+constexpr Point kNoteLine{150, 88};
+// The middle of the QUIT picture.
+constexpr Point kQuit{375, 534};
+
+enum class Manager { None, Openbox };
+
+struct DragCase {
+    Manager manager;
+    unsigned button;
+};
+
+void PrintTo(const DragCase& row, std::ostream* out) {
+    *out << (row.manager == Manager::None ? "no window manager" : "openbox") << ", button "
+         << row.button;
+}
+
+std::string nameOf(const testing::TestParamInfo<DragCase>& row) {
+    return std::string(row.param.manager == Manager::None ? "NoWindowManager" : "Openbox") +
+           "Button" + std::to_string(row.param.button);
+}
+
+class Drag : public testing::TestWithParam<DragCase> {
+protected:
+    void SetUp() override {
+        if (GetParam().manager == Manager::Openbox) {
+            world().desktop.startWindowManager();
+        }
+    }
+    void TearDown() override { world().desktop.stopWindowManager(); }
+};
+
+TEST_P(Drag, MovesTheWindowWithThePointerUntilTheButtonIsReleased) {
+    KolvaOnDesktop kolva;
+    XSession& x = world().x;
+    const Point start = kolva.at(0, 0);
+    const Point grip = start + kBanner;
+    x.movePointer(grip);
+    x.press(GetParam().button);
+    x.dragPointer(grip, grip + Point{60, 45});
+    x.release(GetParam().button);
+    EXPECT_TRUE(x.waitForPosition(kolva.window(), start + Point{60, 45}, 3s))
+        << "the window stands at " << x.positionOf(kolva.window()) << ", started at " << start;
+
+    // Once the button is up, the pointer moves on alone.
+    x.dragPointer(grip + Point{60, 45}, grip + Point{100, 90});
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(x.positionOf(kolva.window()), (start + Point{60, 45}));
+    EXPECT_TRUE(kolva.process().running());
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, Drag,
+                         testing::Values(DragCase{Manager::None, 1}, DragCase{Manager::None, 2},
+                                         DragCase{Manager::None, 3}, DragCase{Manager::Openbox, 1},
+                                         DragCase{Manager::Openbox, 2},
+                                         DragCase{Manager::Openbox, 3}),
+                         nameOf);
+
+TEST(Gestures, APressRightAfterAClickStillDrags) {
+    KolvaOnDesktop kolva;
+    XSession& x = world().x;
+    const Point start = kolva.at(0, 0);
+    const Point grip = start + kBanner;
+    x.click(grip);
+    // Within the double-click interval.
+    x.press(1);
+    x.dragPointer(grip, grip + Point{50, 30});
+    x.release(1);
+    EXPECT_TRUE(x.waitForPosition(kolva.window(), start + Point{50, 30}, 3s));
+}
+
+TEST(Gestures, ControlQEndsTheProgram) {
+    KolvaOnDesktop kolva;
+    world().x.click(kolva.at(kNoteLine.x, kNoteLine.y));
+    world().x.tapKey("q", true);
+    EXPECT_EQ(kolva.process().waitForExit(5s), 0);
+}
+
+TEST(Gestures, TheQuitPictureEndsTheProgram) {
+    KolvaOnDesktop kolva;
+    world().x.click(kolva.at(kQuit.x, kQuit.y));
+    EXPECT_EQ(kolva.process().waitForExit(5s), 0);
+}
+
+TEST(Gestures, EscapeNeverClosesTheProgram) {
+    KolvaOnDesktop kolva;
+    world().x.click(kolva.at(kNoteLine.x, kNoteLine.y));
+    world().x.tapKey("Escape");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(kolva.process().running()) << "Escape closed Kolva";
+}
+
+TEST(Gestures, EscapeClosesAnOpenListButNotTheProgram) {
+    KolvaOnDesktop kolva;
+    XSession& x = world().x;
+    const Accessible processor = kolva.application().find(
+        [](const Accessible& a) { return a.role() == "combo box"; }, "list");
+    x.click(processor.centre());
+    ASSERT_EQ(processor.childCount(), 1) << "the open list is not the list's child";
+    const Accessible entries = processor.child(0);
+    for (int tries = 0; tries < 50 && !entries.hasState("showing"); ++tries) {
+        std::this_thread::sleep_for(20ms);
+    }
+    ASSERT_TRUE(entries.hasState("showing")) << "the list did not open";
+    x.tapKey("Escape");
+    std::this_thread::sleep_for(200ms);
+    EXPECT_FALSE(entries.hasState("showing")) << "Escape left the list open";
+
+    x.tapKey("Escape");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(kolva.process().running()) << "Escape closed Kolva";
+}
+
+TEST(Gestures, TabFollowsTheDesignedOrderAndSkipsDisabledLists) {
+    KolvaOnDesktop kolva;
+    world().x.click(kolva.at(kNoteLine.x, kNoteLine.y));
+    // Lists by what they choose, check boxes by their captions.
+    const std::vector<std::string> expected = {"Processor model",
+                                               "Number of processors",
+                                               "Memory type",
+                                               "Number of memory sticks",
+                                               "Graphics card model",
+                                               "Number of graphics cards",
+                                               "12V Pump",
+                                               "TEC watts",
+                                               "Optical drive 1",
+                                               "Optical drive 2",
+                                               "USB Enabled",
+                                               "1394 Enabled",
+                                               "56k Modem",
+                                               "Network Card",
+                                               "Sound Card",
+                                               "Audio Front Panel",
+                                               "SCSI Card",
+                                               "TV Tuner",
+                                               "Number of additional PCI cards",
+                                               "Number of system fans",
+                                               "Number of case lights",
+                                               "Number of card readers",
+                                               "Number of floppy, Zip and tape drives",
+                                               "Number of hard drives",
+                                               "Processor model"};
+    std::vector<std::string> visited;
+    for (std::size_t stop = 0; stop < expected.size(); ++stop) {
+        const Accessible focus = kolva.focused();
+        visited.push_back(focus.role() == "combo box" ? focus.description() : focus.name());
+        world().x.tapKey("Tab");
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+}  // namespace
+}  // namespace kolva::desktop

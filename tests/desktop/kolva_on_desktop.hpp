@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "desktop.hpp"
+#include "process.hpp"
+#include "screen_reader.hpp"
+#include "x_session.hpp"
+
+namespace kolva::desktop {
+
+// The desktop, the X connection and the screen reader of this test process,
+// made on first use.
+struct World {
+    Desktop desktop;
+    XSession x{desktop.display()};
+    ScreenReader reader;
+};
+World& world();
+
+// Kolva started on the test's desktop and found as its user finds it: its
+// window on the screen and its objects on the accessibility bus.
+class KolvaOnDesktop {
+public:
+    KolvaOnDesktop();
+
+    Process& process() { return *process_; }
+    XWindow window() const { return window_; }
+    // A point of the window, given relative to its client area.
+    Point at(int x, int y);
+
+    const Accessible& application() const { return application_; }
+    // A list, by what it chooses ("Processor model").
+    Accessible list(const std::string& purpose) const;
+    Accessible checkBox(const std::string& caption) const;
+    // The label whose name starts with `prefix`.
+    Accessible label(const std::string& prefix) const;
+    // The help line: the label at the foot of the window.
+    Accessible helpLine();
+    // The object that has the keyboard focus.
+    Accessible focused() const;
+
+    // Opens a list with the pointer and clicks its entry `entry`, which must
+    // be in sight without scrolling.
+    void pickWithPointer(const std::string& purpose, const std::string& entry);
+
+private:
+    std::unique_ptr<Process> process_;
+    XWindow window_ = 0;
+    Accessible application_;
+};
+
+}  // namespace kolva::desktop

@@ -1,0 +1,155 @@
+#include "x_session.hpp"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kolva::desktop {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Time for the program to take each input event before the next one.
+constexpr auto kInputPause = 15ms;
+
+bool hasClass(Display* display, Window window, std::string_view wmClass) {
+    XClassHint hint{};
+    if (XGetClassHint(display, window, &hint) == 0) {
+        return false;
+    }
+    const bool matches = hint.res_class != nullptr && wmClass == hint.res_class;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return matches;
+}
+
+bool isViewable(Display* display, Window window) {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, window, &attributes) != 0 &&
+           attributes.map_state == IsViewable && attributes.override_redirect == False;
+}
+
+// Depth first: a window manager puts each client inside a frame of its own.
+std::optional<Window> search(Display* display, Window under, std::string_view wmClass) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, under, &root, &parent, &children, &count) == 0) {
+        return std::nullopt;
+    }
+    std::optional<Window> found;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        if (hasClass(display, children[i], wmClass) && isViewable(display, children[i])) {
+            found = children[i];
+        } else {
+            found = search(display, children[i], wmClass);
+        }
+    }
+    XFree(children);
+    return found;
+}
+
+}  // namespace
+
+XSession::XSession(const std::string& display) : display_(XOpenDisplay(display.c_str())) {
+    int event = 0;
+    int error = 0;
+    int major = 0;
+    int minor = 0;
+    if (display_ == nullptr || XTestQueryExtension(display_, &event, &error, &major, &minor) == 0) {
+        throw std::runtime_error("cannot open " + display + " with the XTEST extension");
+    }
+}
+
+XSession::~XSession() {
+    XCloseDisplay(display_);
+}
+
+std::optional<XWindow> XSession::findWindow(std::string_view wmClass,
+                                            std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        if (auto window = search(display_, DefaultRootWindow(display_), wmClass)) {
+            return window;
+        }
+        std::this_thread::sleep_for(25ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+Point XSession::positionOf(XWindow window) {
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
+bool XSession::waitForPosition(XWindow window, Point where, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (positionOf(window) != where) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+void XSession::movePointer(Point to) {
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), to.x, to.y, CurrentTime);
+    flush();
+}
+
+void XSession::dragPointer(Point from, Point to) {
+    constexpr int kSteps = 6;
+    for (int step = 1; step <= kSteps; ++step) {
+        movePointer(
+            {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
+    }
+}
+
+void XSession::press(unsigned button) {
+    XTestFakeButtonEvent(display_, button, True, CurrentTime);
+    flush();
+}
+
+void XSession::release(unsigned button) {
+    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    flush();
+}
+
+void XSession::click(Point at, unsigned button) {
+    movePointer(at);
+    press(button);
+    release(button);
+}
+
+void XSession::tapKey(std::string_view keyName, bool withControl) {
+    const KeySym symbol = XStringToKeysym(std::string(keyName).c_str());
+    const KeyCode key = XKeysymToKeycode(display_, symbol);
+    const KeyCode control = XKeysymToKeycode(display_, XK_Control_L);
+    if (withControl) {
+        XTestFakeKeyEvent(display_, control, True, CurrentTime);
+    }
+    XTestFakeKeyEvent(display_, key, True, CurrentTime);
+    XTestFakeKeyEvent(display_, key, False, CurrentTime);
+    if (withControl) {
+        XTestFakeKeyEvent(display_, control, False, CurrentTime);
+    }
+    flush();
+}
+
+void XSession::flush() {
+    XSync(display_, False);
+    std::this_thread::sleep_for(kInputPause);
+}
+
+}  // namespace kolva::desktop

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+// Xlib's own names clash with everything; only its handles appear here.
+using XDisplay = struct _XDisplay;
+using XWindow = unsigned long;
+
+namespace kolva::desktop {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+
+    friend bool operator==(const Point&, const Point&) = default;
+    Point operator+(Point other) const { return {x + other.x, y + other.y}; }
+    friend std::ostream& operator<<(std::ostream& out, Point p) { return out << p.x << "," << p.y; }
+};
+
+// The test's connection to the X server: it finds windows, reads where they
+// are and sends real input through the XTEST extension, as a user's mouse
+// and keyboard would.
+class XSession {
+public:
+    explicit XSession(const std::string& display);
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    // The mapped top-level window of the program whose class is `wmClass`.
+    std::optional<XWindow> findWindow(std::string_view wmClass, std::chrono::milliseconds timeout);
+    // The top-left corner of `window`'s client area on the screen.
+    Point positionOf(XWindow window);
+    // Waits until `window` stands at `where`; false if it does not in time.
+    bool waitForPosition(XWindow window, Point where, std::chrono::milliseconds timeout);
+
+    void movePointer(Point to);
+    // Moves the pointer from where it is to `to` in small steps, as a hand does.
+    void dragPointer(Point from, Point to);
+    void press(unsigned button);
+    void release(unsigned button);
+    void click(Point at, unsigned button = 1);
+    // Presses and releases a key given by its X name ("Tab", "Escape", "q"),
+    // with Control held if asked.
+    void tapKey(std::string_view keyName, bool withControl = false);
+
+private:
+    void flush();
+
+    XDisplay* display_ = nullptr;
+};
+
+}  // namespace kolva::desktop
