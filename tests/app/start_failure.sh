@@ -1,0 +1,29 @@
+#!/bin/sh
+# Starting Kolva where it cannot open a window must print one line that says
+# why, in Qt's own words, and exit with status 1: no core dump, no advice to
+# reinstall.  start_failure.sh KOLVA CASE, where CASE is one of:
+#   no-display        no X server to connect to
+#   missing-plugin    a platform plugin that does not exist
+#   failing-plugin    a platform plugin that is found but cannot start (Wayland
+#                     without a compositor)
+kolva="$1"
+case "$2" in
+    no-display) platform=xcb; expected="no graphical display is available" ;;
+    missing-plugin) platform=bogus; expected='Could not find the Qt platform plugin "bogus"' ;;
+    failing-plugin) platform=wayland; expected='"wayland"' ;;
+    *) echo "unknown case $2"; exit 2 ;;
+esac
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+output=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=$platform \
+    "$kolva" 2>&1)
+status=$?
+lines=$(printf '%s\n' "$output" | grep -c .)
+if [ "$status" -ne 1 ] || [ "$lines" -ne 1 ] ||
+    ! printf '%s' "$output" | grep -q "^kolva: cannot open a window: .*$expected" ||
+    printf '%s' "$output" | grep -qi "reinstall"; then
+    echo "exit status $status, $lines line(s), expected one naming: $expected"
+    printf '%s\n' "$output"
+    exit 1
+fi
+echo "$2: exit status 1 with one line: $output"
