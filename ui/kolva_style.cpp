@@ -1,5 +1,7 @@
 #include "kolva_style.hpp"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
 
@@ -9,6 +11,12 @@ namespace {
 
 constexpr int kArrowWidth = 12;
 constexpr int kTextIndent = 1;
+// Half the width and the height of the drop-down arrow.
+constexpr qreal kArrowHalfWidth = 3.5;
+constexpr qreal kArrowHeight = 4;
+// The border of a list without the focus: the text colour, faintly.
+constexpr int kQuietBorderAlpha = 90;
+constexpr int kOpaque = 255;
 
 }  // namespace
 
@@ -34,6 +42,35 @@ QRect KolvaStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
             return QProxyStyle::subControlRect(control, option, subControl, widget);
     }
     return visualRect(option->direction, frame, part);
+}
+
+void KolvaStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                    QPainter* painter, const QWidget* widget) const {
+    if (control != CC_ComboBox) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    // The closed list, flat in its own colours: the field, a thin border that
+    // lights up with the keyboard focus, and the drop-down arrow. A disabled
+    // list's palette dims the arrow and the text.
+    const QPalette& palette = option->palette;
+    const bool focused = option->state.testFlag(State_HasFocus);
+    painter->save();
+    painter->fillRect(option->rect, palette.color(QPalette::Button));
+    QColor border = palette.color(QPalette::ButtonText);
+    border.setAlpha(focused ? kOpaque : kQuietBorderAlpha);
+    painter->setPen(border);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+
+    const QRectF arrow = subControlRect(CC_ComboBox, option, SC_ComboBoxArrow, widget);
+    const QPointF tip(arrow.center().x(), arrow.center().y() + kArrowHeight / 2);
+    QPainterPath triangle(tip);
+    triangle.lineTo(tip + QPointF(-kArrowHalfWidth, -kArrowHeight));
+    triangle.lineTo(tip + QPointF(kArrowHalfWidth, -kArrowHeight));
+    triangle.closeSubpath();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->fillPath(triangle, palette.color(QPalette::ButtonText));
+    painter->restore();
 }
 
 int KolvaStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

@@ -4,10 +4,10 @@
 
 namespace kolva::ui {
 
-// Fusion, with two touches of Kolva's own: a slimmer drop-down button, so that
-// the narrow lists show their whole entry ("Select From Below" in 99 pixels),
-// and lists that open below themselves in their own colours rather than as a
-// menu over them.
+// Fusion, with touches of Kolva's own for the lists: drawn flat in their own
+// colours when closed, with a slim drop-down button so that the narrow lists
+// show their whole entry ("Select From Below" in 99 pixels), and opening below
+// themselves rather than as a menu over them.
 class KolvaStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -16,6 +16,8 @@ public:
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                          SubControl subControl, const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override;
 };
