@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLabel>
 
 #include <array>
@@ -119,6 +121,15 @@ void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("kolva"));
     // Ties the window to the installed desktop entry (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kolva.Kolva"));
+    // Kolva's own icon for task bars and window switchers, at every size it is
+    // drawn at; the icons are read only when first shown.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icon"), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        icon.addFile(sizes.next());
+    }
+    QApplication::setWindowIcon(icon);
     // One style everywhere, so the window looks the same on every desktop.
     QApplication::setStyle(new KolvaStyle);
 }

@@ -103,6 +103,26 @@ bool XSession::waitForPosition(XWindow window, Point where, std::chrono::millise
     return true;
 }
 
+std::vector<unsigned long> XSession::numbers(XWindow window, const char* property) {
+    const Atom name = XInternAtom(display_, property, False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    constexpr long kAtMost = 1L << 22;
+    if (XGetWindowProperty(display_, window, name, 0, kAtMost, False, AnyPropertyType, &type,
+                           &format, &count, &after, &data) == Success &&
+        format == 32) {
+        // Xlib hands 32-bit values over as longs.
+        const auto* longs = reinterpret_cast<const unsigned long*>(data);
+        values.assign(longs, longs + count);
+    }
+    XFree(data);
+    return values;
+}
+
 void XSession::movePointer(Point to) {
     XTestFakeMotionEvent(display_, DefaultScreen(display_), to.x, to.y, CurrentTime);
     flush();

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Xlib's own names clash with everything; only its handles appear here.
 using XDisplay = struct _XDisplay;
@@ -37,6 +38,10 @@ public:
     Point positionOf(XWindow window);
     // Waits until `window` stands at `where`; false if it does not in time.
     bool waitForPosition(XWindow window, Point where, std::chrono::milliseconds timeout);
+
+    // The values of a window property made of 32-bit numbers, such as
+    // _NET_WM_ICON; empty if the window has no such property.
+    std::vector<unsigned long> numbers(XWindow window, const char* property);
 
     void movePointer(Point to);
     // Moves the pointer from where it is to `to` in small steps, as a hand does.

@@ -18,6 +18,10 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation2
 done
 dpkg-deb --extract "$deb" "$out/root"
 [ -x "$out/root/usr/bin/kolva" ] || { echo "no /usr/bin/kolva in the package"; exit 1; }
+for icon in scalable/apps/org.kolva.Kolva.svg 48x48/apps/org.kolva.Kolva.png \
+    256x256/apps/org.kolva.Kolva.png; do
+    [ -f "$out/root/usr/share/icons/hicolor/$icon" ] || { echo "no icon $icon in the package"; exit 1; }
+done
 desktop-file-validate "$out/root/usr/share/applications/org.kolva.Kolva.desktop"
 appstreamcli validate --no-net --pedantic "$out/root/usr/share/metainfo/org.kolva.Kolva.metainfo.xml"
 echo "package: $(basename "$deb") valid; Depends: $depends"

@@ -1,16 +1,29 @@
 #!/bin/sh
-# Installs the build into a staging folder and validates the desktop entry and
-# the AppStream metainfo with the freedesktop tools.
+# Installs the build into a staging folder and checks what a desktop finds
+# there: the program, the desktop entry and the AppStream metainfo (valid by
+# the freedesktop tools), and Kolva's icon at every size, which the desktop
+# entry's Icon= names.
 set -eu
 build="$1"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
 cmake --install "$build" --prefix "$stage/usr" >/dev/null
-for file in bin/kolva share/applications/org.kolva.Kolva.desktop \
-    share/metainfo/org.kolva.Kolva.metainfo.xml share/doc/kolva/LICENSE; do
-    [ -f "$stage/usr/$file" ] || { echo "not installed: $file"; exit 1; }
+share="$stage/usr/share"
+for file in "$stage/usr/bin/kolva" "$share/applications/org.kolva.Kolva.desktop" \
+    "$share/metainfo/org.kolva.Kolva.metainfo.xml" "$share/doc/kolva/LICENSE"; do
+    [ -f "$file" ] || { echo "not installed: ${file#"$stage"}"; exit 1; }
 done
-desktop-file-validate "$stage/usr/share/applications/org.kolva.Kolva.desktop"
-appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/org.kolva.Kolva.metainfo.xml"
-echo "install: desktop entry and metainfo valid"
+desktop-file-validate "$share/applications/org.kolva.Kolva.desktop"
+appstreamcli validate --no-net --pedantic "$share/metainfo/org.kolva.Kolva.metainfo.xml"
+
+icon=$(sed -n 's/^Icon=//p' "$share/applications/org.kolva.Kolva.desktop")
+[ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] ||
+    { echo "Icon=$icon has no scalable icon"; exit 1; }
+for size in 48 64 128 256; do
+    png="$share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    [ -f "$png" ] || { echo "Icon=$icon has no ${size}x${size} icon"; exit 1; }
+    file "$png" | grep -q "PNG image data, $size x $size," ||
+        { echo "the ${size}x${size} icon is: $(file -b "$png")"; exit 1; }
+done
+echo "install: desktop entry and metainfo valid; Icon=$icon at every size"
