@@ -6,7 +6,9 @@
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
+#include <QPixmap>
 
 #include <array>
 
@@ -122,12 +124,15 @@ void prepareApplication() {
     // Ties the window to the installed desktop entry (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kolva.Kolva"));
     // Kolva's own icon for task bars and window switchers, at every size it is
-    // drawn at; the icons are read only when first shown.
+    // compiled in at. Read as the PNG files they are: left to guess, the image
+    // reader would load every image plugin to ask it.
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/icon"), {QStringLiteral("*.png")}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (sizes.hasNext()) {
-        icon.addFile(sizes.next());
+        QImageReader png(sizes.next(), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
     }
     QApplication::setWindowIcon(icon);
     // One style everywhere, so the window looks the same on every desktop.
