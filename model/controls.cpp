@@ -8,17 +8,7 @@ namespace kolva {
 
 namespace {
 
-struct ListName {
-    List list;
-    std::string_view name;
-};
-
-struct BoxName {
-    Box box;
-    std::string_view name;
-};
-
-constexpr std::array<ListName, kListCount> kListNames = {{
+constexpr std::array<KeyedText<List>, kListCount> kListNames = {{
     {List::Combo1, "Combo1"},
     {List::Combo2, "Combo2"},
     {List::Combo3, "Combo3"},
@@ -37,9 +27,9 @@ constexpr std::array<ListName, kListCount> kListNames = {{
     {List::Combo16, "Combo16"},
     {List::Combo18, "Combo18"},
 }};
-static_assert(inKeyOrder(kListNames, &ListName::list));
+static_assert(inKeyOrder(kListNames, &KeyedText<List>::key));
 
-constexpr std::array<BoxName, kBoxCount> kBoxNames = {{
+constexpr std::array<KeyedText<Box>, kBoxCount> kBoxNames = {{
     {Box::Check1, "Check1"},
     {Box::Check2, "Check2"},
     {Box::Check3, "Check3"},
@@ -50,15 +40,15 @@ constexpr std::array<BoxName, kBoxCount> kBoxNames = {{
     {Box::Check8, "Check8"},
     {Box::Check9, "Check9"},
 }};
-static_assert(inKeyOrder(kBoxNames, &BoxName::box));
+static_assert(inKeyOrder(kBoxNames, &KeyedText<Box>::key));
 
 }  // namespace
 
 std::string_view controlName(List list) {
-    return kListNames[indexOf(list)].name;
+    return kListNames[indexOf(list)].text;
 }
 std::string_view controlName(Box box) {
-    return kBoxNames[indexOf(box)].name;
+    return kBoxNames[indexOf(box)].text;
 }
 
 }  // namespace kolva

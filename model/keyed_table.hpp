@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace kolva {
 
@@ -18,5 +19,12 @@ consteval bool inKeyOrder(const std::array<Row, N>& rows, Key Row::*key) {
     }
     return true;
 }
+
+// A row that gives one text for one key.
+template <typename Key>
+struct KeyedText {
+    Key key;
+    std::string_view text;
+};
 
 }  // namespace kolva

@@ -78,18 +78,13 @@ constexpr std::array<BoxRule, kBoxCount> kBoxRules = {{
 }};
 static_assert(inKeyOrder(kBoxRules, &BoxRule::box));
 
-struct Explanation {
-    Explained control;
-    std::string_view help;
-};
-
-constexpr std::array<Explanation, kExplainedCount> kExplanations = {{
+constexpr std::array<KeyedText<Explained>, kExplainedCount> kExplanations = {{
     {Explained::Label18, "Thermoelectret, or Peltier cooling"},
     {Explained::Label4, "Suggested wattage requirement"},
     {Explained::Text31, "Suggested wattage requirement while mildly overclocked"},
     {Explained::Text32, "Suggested wattage requirement while heavily overclocked"},
 }};
-static_assert(inKeyOrder(kExplanations, &Explanation::control));
+static_assert(inKeyOrder(kExplanations, &KeyedText<Explained>::key));
 
 constexpr std::array<List, kListCount> kStartupOrder = {
     List::Combo1,  List::Combo5, List::Combo6,  List::Combo8,  List::Combo11, List::Combo15,
@@ -133,7 +128,7 @@ const BoxRule& ruleFor(Box box) {
 }
 
 std::string_view explanation(Explained control) {
-    return kExplanations[indexOf(control)].help;
+    return kExplanations[indexOf(control)].text;
 }
 
 const std::vector<std::string>& entriesOf(List list) {
