@@ -28,8 +28,8 @@ constexpr QColor kCredits{0xE0, 0xE0, 0xE0};
 enum class Part { Background, Text };
 
 struct ColourRow {
-    const char* control;
-    Part part;
+    const char* control = nullptr;
+    Part part = Part::Background;
     QColor colour;
     // The "X" is all diagonals: at scale 1 no pixel of it is solid.
     qreal fromScale = 1;
