@@ -62,12 +62,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     // Creation order is stacking order: pictures and window labels lie
     // beneath the component panel.
     buildPictures();
-    for (const LabelRow& spec : kWindowLabels) {
-        placeLabel(spec);
+    for (const LabelRow& row : kWindowLabels) {
+        placeLabel(row);
     }
     buildFrames();
-    for (const LabelRow& spec : kFrameLabels) {
-        placeLabel(spec);
+    for (const LabelRow& row : kFrameLabels) {
+        placeLabel(row);
     }
     buildLists();
     buildCheckBoxes();
@@ -100,10 +100,10 @@ void MainWindow::buildPictures() {
 }
 
 void MainWindow::buildFrames() {
-    for (const FrameRow& spec : kFrames) {
-        auto* frame = new FrameBox(qText(spec.caption), spec.bordered, container(spec.parent));
-        frame->setObjectName(qText(spec.name));
-        frame->setGeometry(toPixels(spec.at));
+    for (const FrameRow& row : kFrames) {
+        auto* frame = new FrameBox(qText(row.caption), row.bordered, container(row.parent));
+        frame->setObjectName(qText(row.name));
+        frame->setGeometry(toPixels(row.at));
         frame->setFont(listFont());
     }
     for (const LineRow& line : kLines) {
@@ -112,52 +112,52 @@ void MainWindow::buildFrames() {
     }
 }
 
-void MainWindow::placeLabel(const LabelRow& spec) {
-    auto* label = new QLabel(qText(spec.text), container(spec.parent));
-    label->setObjectName(qText(spec.name));
-    label->setGeometry(toPixels(spec.at));
-    styleLabel(*label, spec.style);
+void MainWindow::placeLabel(const LabelRow& row) {
+    auto* label = new QLabel(qText(row.text), container(row.parent));
+    label->setObjectName(qText(row.name));
+    label->setGeometry(toPixels(row.at));
+    styleLabel(*label, row.style);
 }
 
 void MainWindow::buildLists() {
-    for (const ListRow& spec : kLists) {
-        auto* combo = new QComboBox(container(spec.parent));
-        combo->setObjectName(qText(controlName(spec.list)));
-        combo->setGeometry(toPixels(spec.at));
+    for (const ListRow& row : kLists) {
+        auto* combo = new QComboBox(container(row.parent));
+        combo->setObjectName(qText(controlName(row.list)));
+        combo->setGeometry(toPixels(row.at));
         // Screen readers read the chosen entry as the list's name, and what
         // the list is for from its description and from the caption beside it.
-        combo->setAccessibleDescription(qText(spec.purpose));
-        if (!spec.caption.empty()) {
-            findChild<QLabel*>(qText(spec.caption))->setBuddy(combo);
+        combo->setAccessibleDescription(qText(row.purpose));
+        if (!row.caption.empty()) {
+            findChild<QLabel*>(qText(row.caption))->setBuddy(combo);
         }
         styleList(*combo);
         QStringList entries;
-        for (const std::string& entry : entriesOf(spec.list)) {
+        for (const std::string& entry : entriesOf(row.list)) {
             entries.append(QString::fromStdString(entry));
         }
         combo->addItems(entries);
         combo->setCurrentIndex(-1);
-        combo->setEnabled(model_.listState(spec.list).enabled);
-        connect(combo, &QComboBox::activated, this, [this, list = spec.list](int entry) {
+        combo->setEnabled(model_.listState(row.list).enabled);
+        connect(combo, &QComboBox::activated, this, [this, list = row.list](int entry) {
             model_.pick(list, entry);
             showModel();
         });
-        lists_[indexOf(spec.list)] = combo;
+        lists_[indexOf(row.list)] = combo;
     }
 }
 
 void MainWindow::buildCheckBoxes() {
-    for (const CheckRow& spec : kCheckBoxes) {
-        auto* box = new QCheckBox(qText(spec.caption), container(spec.parent));
-        box->setObjectName(qText(controlName(spec.box)));
-        box->setAccessibleDescription(qText(ruleFor(spec.box).help));
-        box->setGeometry(toPixels(spec.at));
+    for (const CheckRow& row : kCheckBoxes) {
+        auto* box = new QCheckBox(qText(row.caption), container(row.parent));
+        box->setObjectName(qText(controlName(row.box)));
+        box->setAccessibleDescription(qText(ruleFor(row.box).help));
+        box->setGeometry(toPixels(row.at));
         styleCheckBox(*box);
-        connect(box, &QCheckBox::clicked, this, [this, which = spec.box](bool checked) {
+        connect(box, &QCheckBox::clicked, this, [this, which = row.box](bool checked) {
             model_.toggle(which, checked);
             showModel();
         });
-        boxes_[indexOf(spec.box)] = box;
+        boxes_[indexOf(row.box)] = box;
     }
 }
 

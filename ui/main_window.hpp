@@ -33,7 +33,7 @@ private:
     void buildFrames();
     void buildLists();
     void buildCheckBoxes();
-    void placeLabel(const LabelRow& spec);
+    void placeLabel(const LabelRow& row);
     void findFigures();
     void explainOnClick(QWidget& widget, Explained which);
     void addQuitShortcut();
