@@ -153,7 +153,9 @@ void MainWindow::buildCheckBoxes() {
         box->setAccessibleDescription(qText(ruleFor(row.box).help));
         box->setGeometry(toPixels(row.at));
         styleCheckBox(*box);
-        connect(box, &QCheckBox::clicked, this, [this, which = row.box](bool checked) {
+        // Every change of the box's state, whether clicked, ticked with Space
+        // or toggled by a screen reader's action, runs its handler.
+        connect(box, &QCheckBox::toggled, this, [this, which = row.box](bool checked) {
             model_.toggle(which, checked);
             showModel();
         });

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "kolva_on_desktop.hpp"
 
@@ -96,6 +97,17 @@ TEST(ScreenReader, HearsEveryCheckBoxsCaptionAndState) {
     world().x.click(kolva.checkBox("Sound Card").centre());
     EXPECT_TRUE(kolva.checkBox("Sound Card").hasState("checked"));
     EXPECT_EQ(kolva.label("Stock Speeds:").name(), "Stock Speeds: 42 Watts");
+}
+
+TEST(ScreenReader, TogglesACheckBoxAndTheFiguresFollow) {
+    KolvaOnDesktop kolva;
+    kolva.checkBox("Sound Card").doAction("Toggle");
+    for (int tries = 0; tries < 100 && !kolva.checkBox("Sound Card").hasState("checked"); ++tries) {
+        std::this_thread::sleep_for(20ms);
+    }
+    EXPECT_TRUE(kolva.checkBox("Sound Card").hasState("checked"));
+    EXPECT_EQ(kolva.label("Stock Speeds:").name(), "Stock Speeds: 42 Watts");
+    EXPECT_EQ(kolva.helpLine().name(), "Indicates a Sound Card is present");
 }
 
 TEST(ScreenReader, HearsTheFiguresWithTheirMeaning) {

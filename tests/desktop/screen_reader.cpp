@@ -2,6 +2,7 @@
 
 #include <atspi/atspi.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -118,6 +119,17 @@ std::vector<std::string> Accessible::actions() const {
     }
     g_object_unref(action);
     return names;
+}
+
+void Accessible::doAction(const std::string& action) const {
+    const std::vector<std::string> names = actions();
+    const auto found = std::find(names.begin(), names.end(), action);
+    AtspiAction* actions = atspi_accessible_get_action_iface(object_);
+    if (found == names.end() || actions == nullptr) {
+        throw std::runtime_error(name() + " offers no action " + action);
+    }
+    atspi_action_do_action(actions, static_cast<gint>(found - names.begin()), nullptr);
+    g_object_unref(actions);
 }
 
 int Accessible::childCount() const {

@@ -34,6 +34,8 @@ public:
     // The names of the objects that label this one.
     std::vector<std::string> labelledBy() const;
     std::vector<std::string> actions() const;
+    // Does the action named `action`, as a screen reader's user may ask it to.
+    void doAction(const std::string& action) const;
     int childCount() const;
     Accessible child(int index) const;
     // The centre of the object on the screen.
