@@ -52,10 +52,7 @@ TEST_P(Drag, MovesTheWindowWithThePointerUntilTheButtonIsReleased) {
     XSession& x = world().x;
     const Point start = kolva.at(0, 0);
     const Point grip = start + kBanner;
-    x.movePointer(grip);
-    x.press(GetParam().button);
-    x.dragPointer(grip, grip + Point{60, 45});
-    x.release(GetParam().button);
+    x.drag(grip, grip + Point{60, 45}, GetParam().button);
     EXPECT_TRUE(x.waitForPosition(kolva.window(), start + Point{60, 45}, 3s))
         << "the window stands at " << x.positionOf(kolva.window()) << ", started at " << start;
 
@@ -80,9 +77,7 @@ TEST(Gestures, APressRightAfterAClickStillDrags) {
     const Point grip = start + kBanner;
     x.click(grip);
     // Within the double-click interval.
-    x.press(1);
-    x.dragPointer(grip, grip + Point{50, 30});
-    x.release(1);
+    x.drag(grip, grip + Point{50, 30}, 1);
     EXPECT_TRUE(x.waitForPosition(kolva.window(), start + Point{50, 30}, 3s));
 }
 

@@ -152,6 +152,13 @@ void XSession::click(Point at, unsigned button) {
     release(button);
 }
 
+void XSession::drag(Point from, Point to, unsigned button) {
+    movePointer(from);
+    press(button);
+    dragPointer(from, to);
+    release(button);
+}
+
 void XSession::tapKey(std::string_view keyName, bool withControl) {
     const KeySym symbol = XStringToKeysym(std::string(keyName).c_str());
     const KeyCode key = XKeysymToKeycode(display_, symbol);

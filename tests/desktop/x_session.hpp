@@ -49,6 +49,8 @@ public:
     void press(unsigned button);
     void release(unsigned button);
     void click(Point at, unsigned button = 1);
+    // Presses `button` at `from`, moves to `to` and releases it there.
+    void drag(Point from, Point to, unsigned button);
     // Presses and releases a key given by its X name ("Tab", "Escape", "q"),
     // with Control held if asked.
     void tapKey(std::string_view keyName, bool withControl = false);
