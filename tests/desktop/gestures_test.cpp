@@ -110,13 +110,10 @@ TEST(Gestures, EscapeClosesAnOpenListButNotTheProgram) {
     x.click(processor.centre());
     ASSERT_EQ(processor.childCount(), 1) << "the open list is not the list's child";
     const Accessible entries = processor.child(0);
-    for (int tries = 0; tries < 50 && !entries.hasState("showing"); ++tries) {
-        std::this_thread::sleep_for(20ms);
-    }
-    ASSERT_TRUE(entries.hasState("showing")) << "the list did not open";
+    const auto showing = [&] { return entries.hasState("showing"); };
+    ASSERT_TRUE(settled(showing, true)) << "the list did not open";
     x.tapKey("Escape");
-    std::this_thread::sleep_for(200ms);
-    EXPECT_FALSE(entries.hasState("showing")) << "Escape left the list open";
+    EXPECT_FALSE(settled(showing, false)) << "Escape left the list open";
 
     x.tapKey("Escape");
     std::this_thread::sleep_for(500ms);
@@ -152,11 +149,14 @@ TEST(Gestures, TabFollowsTheDesignedOrderAndSkipsDisabledLists) {
                                                "Number of floppy, Zip and tape drives",
                                                "Number of hard drives",
                                                "Processor model"};
-    std::vector<std::string> visited;
-    for (std::size_t stop = 0; stop < expected.size(); ++stop) {
-        const Accessible focus = kolva.focused();
-        visited.push_back(focus.role() == "combo box" ? focus.description() : focus.name());
+    const auto focus = [&] {
+        const Accessible focused = kolva.focused();
+        return focused.role() == "combo box" ? focused.description() : focused.name();
+    };
+    std::vector<std::string> visited{settled(focus, expected.front())};
+    for (std::size_t stop = 1; stop < expected.size(); ++stop) {
         world().x.tapKey("Tab");
+        visited.push_back(settled(focus, expected[stop]));
     }
     EXPECT_EQ(visited, expected);
 }

@@ -84,10 +84,7 @@ void KolvaOnDesktop::pickWithPointer(const std::string& purpose, const std::stri
     Accessible item = combo.find(
         [&](const Accessible& a) { return a.role() == "list item" && a.name() == entry; },
         "entry \"" + entry + "\" in the open list \"" + purpose + "\"");
-    for (int tries = 0; tries < 50 && !item.hasState("showing"); ++tries) {
-        std::this_thread::sleep_for(20ms);
-    }
-    if (!item.hasState("showing")) {
+    if (!settled([&] { return item.hasState("showing"); }, true)) {
         throw std::runtime_error("entry \"" + entry + "\" is not in sight in the open list");
     }
     world().x.click(item.centre());

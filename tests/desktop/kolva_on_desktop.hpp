@@ -1,7 +1,9 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "desktop.hpp"
 #include "process.hpp"
@@ -18,6 +20,20 @@ struct World {
     ScreenReader reader;
 };
 World& world();
+
+// What `read()` gives once it gives `expected`, or what it gives when
+// `timeout` has passed: a program takes real input in its own time.
+template <typename Read, typename Value>
+auto settled(Read read, const Value& expected,
+             std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    auto value = read();
+    while (!(value == expected) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        value = read();
+    }
+    return value;
+}
 
 // Kolva started on the test's desktop and found as its user finds it: its
 // window on the screen and its objects on the accessibility bus.
