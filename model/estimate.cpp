@@ -9,11 +9,6 @@ namespace kolva {
 
 namespace {
 
-constexpr double kOverhead = 35;
-constexpr double kUsbAllowance = 10;
-constexpr double kFirewireAllowance = 20;
-constexpr std::string_view kMildFactor = "1.05";
-constexpr std::string_view kHeavyFactor = "1.1";
 constexpr std::string_view kEmptySheetText = "35";
 constexpr std::string_view kZeroText = "0";
 
@@ -37,9 +32,12 @@ Estimate estimateFor(const LoadSheet& sheet, Controllers controllers) {
     if (controllers.firewire) {
         sum += kFirewireAllowance;
     }
+    return figuresFor(sum);
+}
 
+Estimate figuresFor(double total) {
     Estimate estimate;
-    estimate.stock = floorThroughText(sum);
+    estimate.stock = floorThroughText(total);
     const double stock = toNumber(estimate.stock);
     estimate.mild = floorThroughText(stock * toNumber(kMildFactor));
     estimate.heavy = floorThroughText(stock * toNumber(kHeavyFactor));

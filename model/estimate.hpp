@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "load_sheet.hpp"
 
@@ -21,9 +22,21 @@ struct Controllers {
     bool firewire = false;  // Check9
 };
 
+// What the recalculation adds besides the summed slots, and the factors of
+// the overclock figures, as the texts they are read from.
+inline constexpr double kOverhead = 35;
+inline constexpr double kUsbAllowance = 10;
+inline constexpr double kFirewireAllowance = 20;
+inline constexpr std::string_view kMildFactor = "1.05";
+inline constexpr std::string_view kHeavyFactor = "1.1";
+
 // Adds the summed slots, the 35 W overhead and the controller allowances, and
 // derives the overclock figures from the rounded-down stock figure. An empty
 // sheet shows "0" everywhere rather than the bare overhead.
 Estimate estimateFor(const LoadSheet& sheet, Controllers controllers);
+
+// The figures for a total before rounding: the summed slots, the overhead and
+// the allowances added in the recalculation's order.
+Estimate figuresFor(double total);
 
 }  // namespace kolva

@@ -91,8 +91,15 @@ void PowerModel::explain(Explained control) {
 }
 
 void PowerModel::recalculate() {
-    estimate_ =
-        estimateFor(sheet_, {.usb = isChecked(Box::Check6), .firewire = isChecked(Box::Check9)});
+    estimate_ = estimateFor(sheet_, controllers());
+}
+
+EstimateMakeUp PowerModel::makeUp() const {
+    return makeUpOf(sheet_, controllers());
+}
+
+Controllers PowerModel::controllers() const {
+    return {.usb = isChecked(Box::Check6), .firewire = isChecked(Box::Check9)};
 }
 
 }  // namespace kolva

@@ -7,6 +7,7 @@
 
 #include "controls.hpp"
 #include "estimate.hpp"
+#include "estimate_makeup.hpp"
 #include "load_sheet.hpp"
 
 namespace kolva {
@@ -45,6 +46,10 @@ public:
     // Runs the recalculation on its own, as the hidden debug button does.
     void recalculate();
 
+    // How the figures follow from the load sheet; built only when asked for,
+    // so that a pick costs no more for it.
+    EstimateMakeUp makeUp() const;
+
     const std::string& help() const { return help_; }
     const Estimate& estimate() const { return estimate_; }
     const LoadSheet& sheet() const { return sheet_; }
@@ -53,6 +58,7 @@ public:
 
 private:
     void select(List list, int entry);
+    Controllers controllers() const;
 
     LoadSheet sheet_;
     Estimate estimate_;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "case_name.hpp"
+#include "estimate_makeup.hpp"
+#include "model_driver.hpp"
 
 namespace kolva {
 namespace {
@@ -64,6 +66,35 @@ TEST(Recalculation, EveryWholeStockMatchesIntegerArithmetic) {
         ASSERT_EQ(got.mild, std::to_string(stock * 105 / 100)) << stock;
         ASSERT_EQ(got.heavy, std::to_string(stock * 110 / 100)) << stock;
     }
+}
+
+TEST(MakeUp, DescribesOneMachineLineByLine) {
+    testing_support::LoadedModel machine;
+    machine.pick(List::Combo1, "Pentium 4 Prescott")
+        .pick(List::Combo2, "2")
+        .pick(List::Combo5, "DDR2 SDRAM")
+        .pick(List::Combo4, "3")
+        .pick(List::Combo11, "DVDRW")
+        .pick(List::Combo9, "3")
+        .toggle(Box::Check3, true)
+        .toggle(Box::Check6, true)
+        .pick(List::Combo15, "2");
+    EXPECT_EQ(describe(machine.model.makeUp()),
+              "Memory: 3 × 7.5 W = 22.5 W\n"
+              "Processors: 2 × 89 W = 178 W\n"
+              "Optical bay 1: 25 W\n"
+              "Sound card: 7 W\n"
+              "System fans: 3 × 3 W = 9 W\n"
+              "USB devices: 2 × 5 W = 10 W\n"
+              "Overhead: 35 W\n"
+              "USB controller: 10 W\n"
+              "Total before rounding: 296.5 W\n"
+              "Stock: 296.5 W, rounded down: 296 W\n"
+              "Mild overclock: 296 × 1.05 = 310.8, rounded down: 310 W\n"
+              "Heavy overclock: 296 × 1.1 = 325.6, rounded down: 325 W\n");
+    EXPECT_EQ(describe(testing_support::LoadedModel().model.makeUp()),
+              "Nothing is chosen yet, so the figures read 0 rather than the 35 W overhead "
+              "alone.\n");
 }
 
 }  // namespace

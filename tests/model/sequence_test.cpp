@@ -36,7 +36,30 @@ void applyRandomEvent(std::mt19937& random, PowerModel& model, oracle::Oracle& e
     }
 }
 
+// The make-up's addends add up to the oracle's sum with the overhead and the
+// allowances, and the figures it states are the oracle's.
+void expectMakeUpAgreement(const PowerModel& model, const oracle::Oracle& expected) {
+    const EstimateMakeUp makeUp = model.makeUp();
+    double sum = 0;
+    for (const Addend& addend : makeUp.addends) {
+        ASSERT_NE(addend.watts, 0) << addend.what;
+        if (addend.perUnit) {
+            ASSERT_EQ(addend.perUnit->count * addend.perUnit->watts, addend.watts) << addend.what;
+        }
+        sum += addend.watts;
+    }
+    ASSERT_EQ(sum, makeUp.total);
+    const int allowances = (expected.checked(Box::Check6) ? 20 : 0) +
+                           (expected.checked(Box::Check9) ? 40 : 0);
+    ASSERT_EQ(makeUp.total * 2, expected.halfWatts() + 70 + allowances);
+    const oracle::Figures figures = expected.figures();
+    ASSERT_EQ(makeUp.figures.stock, figures.stock);
+    ASSERT_EQ(makeUp.figures.mild, figures.mild);
+    ASSERT_EQ(makeUp.figures.heavy, figures.heavy);
+}
+
 void expectAgreement(const PowerModel& model, const oracle::Oracle& expected) {
+    expectMakeUpAgreement(model, expected);
     const oracle::Figures figures = expected.figures();
     ASSERT_EQ(model.estimate().stock, figures.stock);
     ASSERT_EQ(model.estimate().mild, figures.mild);
