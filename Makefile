@@ -9,10 +9,6 @@ FUZZ_SECONDS ?= 60
 # `make run` keeps what the build folder has and builds only the program.
 TESTS ?= $(or $(shell sed -n 's/^KOLVA_BUILD_TESTS:BOOL=//p' build/CMakeCache.txt 2>/dev/null),OFF)
 
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-
 .PHONY: all run test build build-asan deps test-deps tidy fuzz bench deb screenshot clean FORCE
 
 all: build
@@ -61,10 +57,11 @@ tidy test screenshot: TESTS := ON
 tidy: test-deps build build/tidy.stamp
 
 # Every test twice: in the everyday build, then under AddressSanitizer and
-# UndefinedBehaviorSanitizer; clang-tidy first.
+# UndefinedBehaviorSanitizer (whose programs carry their own settings);
+# clang-tidy first.
 test: test-deps build build-asan tidy
 	@ctest --test-dir build --output-on-failure -j2
-	@$(SANITIZER_ENV) ctest --test-dir build-asan --output-on-failure -j2
+	@ctest --test-dir build-asan --output-on-failure -j2
 
 # Fuzzes the model against the oracle for FUZZ_SECONDS; new inputs go to
 # build-fuzz/corpus, the checked-in seeds stay as they are.

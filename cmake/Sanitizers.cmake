@@ -5,6 +5,12 @@ if(KOLVA_SANITIZE)
     add_compile_options(-fsanitize=${kolva_sanitizers} -fno-omit-frame-pointer
                         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${kolva_sanitizers})
+    # Every program carries the sanitizers' settings and the leak
+    # suppressions: every target links kolva_warnings.
+    target_sources(kolva_warnings INTERFACE
+        ${PROJECT_SOURCE_DIR}/tests/sanitizers/default_options.cpp)
+    target_compile_definitions(kolva_warnings INTERFACE
+        KOLVA_LEAK_SUPPRESSIONS="${PROJECT_SOURCE_DIR}/tests/sanitizers/leaks.supp")
 endif()
 
 # Coverage instrumentation for libFuzzer in every library the fuzzer links.
