@@ -12,8 +12,9 @@ namespace {
 
 // Qt ends a start that fails with a fatal message, a core dump and advice to
 // reinstall. Kolva says it in one line instead, in Qt's own words, and leaves
-// with status 1. Until the application has started, the messages that may
-// explain a failure are held back for that line.
+// with status 1. Until the application has started, every message is held
+// back: those that may explain a failure for that line, the others (such as
+// Qt's advice on a locale without UTF-8) to be shown once the start went well.
 QtMessageHandler defaultHandler = nullptr;
 
 struct HeldMessage {
@@ -42,6 +43,9 @@ QString oneLine(QString text) {
 QString reasonForFailure(const QString& fatal) {
     QStringList reasons;
     for (const HeldMessage& held : heldMessages) {
+        if (!mayExplainFailure(held.type, held.category)) {
+            continue;
+        }
         if (held.text.contains(QLatin1String("could not connect to display"))) {
             return QStringLiteral("no graphical display is available");
         }
@@ -59,11 +63,7 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context,
                      qPrintable(reasonForFailure(message)));
         std::_Exit(EXIT_FAILURE);
     }
-    if (mayExplainFailure(type, context.category)) {
-        heldMessages.push_back({type, context.category, message});
-        return;
-    }
-    defaultHandler(type, context, message);
+    heldMessages.push_back({type, context.category, message});
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #   missing-plugin    a platform plugin that does not exist
 #   failing-plugin    a platform plugin that is found but cannot start (Wayland
 #                     without a compositor)
+# It runs in the plain C locale, as a bare system or a service does, where Qt
+# also has advice of its own on the locale, which must not add lines.
 kolva="$1"
 case "$2" in
     no-display) platform=xcb; expected="no graphical display is available" ;;
@@ -15,7 +17,7 @@ case "$2" in
 esac
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
-output=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=$platform \
+output=$(env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=$platform \
     "$kolva" 2>&1)
 status=$?
 lines=$(printf '%s\n' "$output" | grep -c .)
