@@ -8,6 +8,7 @@
 #include <QShortcut>
 
 #include "artwork.hpp"
+#include "estimate_details.hpp"
 #include "frame_box.hpp"
 #include "gestures.hpp"
 #include "layout.hpp"
@@ -31,7 +32,7 @@ struct FigureRow {
     Explained explained;
     std::string Estimate::*value;
 };
-constexpr std::array<FigureRow, 3> kFigures = {{
+constexpr std::array<FigureRow, kFigureCount> kFigures = {{
     {"Label4", "Label8889", Explained::Label4, &Estimate::stock},
     {"Text31", "Label9", Explained::Text31, &Estimate::mild},
     {"Text32", "Label5", Explained::Text32, &Estimate::heavy},
@@ -74,7 +75,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     help_ = findChild<QLabel*>(QStringLiteral("help"));
     findFigures();
     explainOnClick(*findChild<QLabel*>(QStringLiteral("Label18")), Explained::Label18);
-    addQuitShortcut();
+    addShortcuts();
     setFocusOrder();
     centreOnScreen();
 
@@ -169,6 +170,7 @@ void MainWindow::findFigures() {
         auto* figure = findChild<QLabel*>(qText(row.name));
         figure->setAccessibleDescription(qText(explanation(row.explained)));
         explainOnClick(*figure, row.explained);
+        offerMakeUp(*figure, *this);
         figures_[i] = {figure, findChild<QLabel*>(qText(row.heading))->text()};
     }
 }
@@ -180,11 +182,15 @@ void MainWindow::explainOnClick(QWidget& widget, Explained which) {
     });
 }
 
-void MainWindow::addQuitShortcut() {
+void MainWindow::addShortcuts() {
     // Ctrl+Q, the desktop's quit shortcut. Escape is left to the open lists:
     // closing Kolva with it would throw every choice away by a slip.
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
+    // Ctrl+C copies the machine and its estimate; an open list takes the
+    // keyboard, so it never copies from there.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [this] { copyEstimate(*this); });
 }
 
 void MainWindow::setFocusOrder() {

@@ -14,6 +14,8 @@ class QLabel;
 
 namespace kolva::ui {
 
+inline constexpr std::size_t kFigureCount = 3;
+
 // Kolva's one window, Form1: a borderless, fixed-size window that builds its
 // controls from the layout tables, forwards every user action to the model
 // and shows what the model reports. Constructing it runs the load handler, so
@@ -27,6 +29,8 @@ public:
     const PowerModel& model() const { return model_; }
     QComboBox* list(List list) const { return lists_[indexOf(list)]; }
     QCheckBox* checkBox(Box box) const { return boxes_[indexOf(box)]; }
+    // The stock, mild and heavy figures, in that order.
+    QLabel* figure(std::size_t i) const { return figures_[i].label; }
 
 private:
     void buildPictures();
@@ -36,7 +40,7 @@ private:
     void placeLabel(const LabelRow& row);
     void findFigures();
     void explainOnClick(QWidget& widget, Explained which);
-    void addQuitShortcut();
+    void addShortcuts();
     void setFocusOrder();
     void centreOnScreen();
     QWidget* container(std::string_view name);
@@ -52,7 +56,7 @@ private:
         QLabel* label = nullptr;
         QString heading;  // read out with the figure
     };
-    std::array<Figure, 3> figures_;  // stock, mild and heavy
+    std::array<Figure, kFigureCount> figures_;
 };
 
 }  // namespace kolva::ui

@@ -28,5 +28,37 @@ TEST(Window, OffersKolvasOwnIconToTaskBars) {
     }
 }
 
+// Ctrl+C puts the machine and its estimate on the clipboard, where another
+// program reads it as plain text.
+TEST(Window, CopiesTheMachineAndItsEstimateForOtherPrograms) {
+    using namespace std::chrono_literals;
+    KolvaOnDesktop kolva;
+    kolva.pickWithPointer("Processor model", "Pentium 4 Prescott");
+    kolva.pickWithPointer("Number of processors", "2");
+    world().x.click(kolva.checkBox("Sound Card").centre());
+    ASSERT_EQ(settled([&] { return kolva.label("Stock Speeds:").name(); },
+                      std::string("Stock Speeds: 220 Watts")),
+              "Stock Speeds: 220 Watts");
+    world().x.tapKey("c", true);
+    const std::string expected(
+        "Kolva power supply estimate\n"
+        "Processor model: Pentium 4 Prescott\n"
+        "Number of processors: 2\n"
+        "Ticked: Sound Card\n"
+        "Stock Speeds: 220 Watts\n"
+        "Mild Overclock: 231 Watts\n"
+        "Heavy Overclock: 242 Watts\n"
+        "\n"
+        "How the estimate is made:\n"
+        "Processors: 2 × 89 W = 178 W\n"
+        "Sound card: 7 W\n"
+        "Overhead: 35 W\n"
+        "Total before rounding: 220 W\n"
+        "Stock: 220 W, rounded down: 220 W\n"
+        "Mild overclock: 220 × 1.05 = 231, rounded down: 231 W\n"
+        "Heavy overclock: 220 × 1.1 = 242, rounded down: 242 W\n");
+    EXPECT_EQ(settled([&] { return world().x.clipboardText(1s); }, expected), expected);
+}
+
 }  // namespace
 }  // namespace kolva::desktop

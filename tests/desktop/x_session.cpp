@@ -179,4 +179,39 @@ void XSession::flush() {
     std::this_thread::sleep_for(kInputPause);
 }
 
+std::string XSession::clipboardText(std::chrono::milliseconds timeout) {
+    const Atom clipboard = XInternAtom(display_, "CLIPBOARD", False);
+    const Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+    const Atom into = XInternAtom(display_, "KOLVA_TEST_CLIPBOARD", False);
+    const Window requestor =
+        XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    XConvertSelection(display_, clipboard, utf8, into, requestor, CurrentTime);
+    flush();
+    std::string text;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    XEvent event{};
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (XCheckTypedWindowEvent(display_, requestor, SelectionNotify, &event) == 0) {
+            std::this_thread::sleep_for(kInputPause);
+            continue;
+        }
+        Atom type = 0;
+        int format = 0;
+        unsigned long length = 0;
+        unsigned long remaining = 0;
+        unsigned char* data = nullptr;
+        if (event.xselection.property == into &&
+            XGetWindowProperty(display_, requestor, into, 0, 1 << 20, True, AnyPropertyType, &type,
+                               &format, &length, &remaining, &data) == Success &&
+            data != nullptr) {
+            text.assign(reinterpret_cast<const char*>(data), length);
+            XFree(data);
+        }
+        break;
+    }
+    XDestroyWindow(display_, requestor);
+    flush();
+    return text;
+}
+
 }  // namespace kolva::desktop

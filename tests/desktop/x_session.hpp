@@ -55,6 +55,10 @@ public:
     // with Control held if asked.
     void tapKey(std::string_view keyName, bool withControl = false);
 
+    // The text on the clipboard, asked of its owner as any program asks for
+    // it; empty if no one offers text in time.
+    std::string clipboardText(std::chrono::milliseconds timeout);
+
 private:
     void flush();
 

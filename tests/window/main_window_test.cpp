@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include "look.hpp"
 #include "window_driver.hpp"
@@ -155,6 +156,35 @@ private Q_SLOTS:
         QTest::mouseClick(widget, Qt::LeftButton);
         QCOMPARE(helpOf(window), help);
         QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
+    }
+
+    void hoveringAFigureShowsHowTheEstimateIsMade_data() {
+        QTest::addColumn<QString>("figure");
+        QTest::newRow("stock") << "Label4";
+        QTest::newRow("mild") << "Text31";
+        QTest::newRow("heavy") << "Text32";
+    }
+
+    void hoveringAFigureShowsHowTheEstimateIsMade() {
+        QFETCH(QString, figure);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseClick(window.checkBox(Box::Check5), Qt::LeftButton);
+        auto* label = window.findChild<QWidget*>(figure);
+        const QPoint middle = label->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, middle, label->mapToGlobal(middle));
+        QApplication::sendEvent(label, &hover);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("How the estimate is made:\n"
+                                "SCSI card: 25 W\n"
+                                "Overhead: 35 W\n"
+                                "Total before rounding: 60 W\n"
+                                "Stock: 60 W, rounded down: 60 W\n"
+                                "Mild overclock: 60 × 1.05 = 63, rounded down: 63 W\n"
+                                "Heavy overclock: 60 × 1.1 = 66, rounded down: 66 W"));
+        QToolTip::hideText();
     }
 
     void tabFollowsTheDesignedOrderAndSkipsDisabledLists() {

@@ -1,0 +1,89 @@
+#include "estimate_details.hpp"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QToolTip>
+
+#include "layout.hpp"
+#include "main_window.hpp"
+
+namespace kolva::ui {
+
+namespace {
+
+QString makeUpText(const MainWindow& window) {
+    return MainWindow::tr("How the estimate is made:") + QLatin1Char('\n') +
+           QString::fromStdString(describe(window.model().makeUp())).trimmed();
+}
+
+// Shows the make-up as the figure's tool tip when one is asked for.
+class MakeUpTip final : public QObject {
+public:
+    MakeUpTip(QLabel& figure, const MainWindow& window)
+        : QObject(&figure), figure_(figure), window_(window) {
+        figure.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &figure_ || event->type() != QEvent::ToolTip) {
+            return false;
+        }
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos(), makeUpText(window_), &figure_);
+        return true;
+    }
+
+private:
+    QLabel& figure_;
+    const MainWindow& window_;
+};
+
+}  // namespace
+
+QString machineText(const MainWindow& window) {
+    QStringList lines{MainWindow::tr("Kolva power supply estimate")};
+    QStringList ticked;
+    for (const FocusStop& stop : kFocusOrder) {
+        if (const List* which = std::get_if<List>(&stop)) {
+            const QComboBox* list = window.list(*which);
+            if (list->currentIndex() > 0 && !list->currentText().trimmed().isEmpty()) {
+                lines.append(QStringLiteral("%1: %2").arg(list->accessibleDescription(),
+                                                          list->currentText().trimmed()));
+            }
+        } else if (const QCheckBox* box = window.checkBox(std::get<Box>(stop)); box->isChecked()) {
+            ticked.append(box->text());
+        }
+    }
+    if (!ticked.isEmpty()) {
+        lines.append(MainWindow::tr("Ticked: %1").arg(ticked.join(QStringLiteral(", "))));
+    }
+    for (std::size_t i = 0; i < kFigureCount; ++i) {
+        lines.append(window.figure(i)->accessibleName());
+    }
+    lines.append(QString());
+    lines.append(makeUpText(window));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void copyEstimate(const MainWindow& window) {
+    QGuiApplication::clipboard()->setText(machineText(window));
+}
+
+void offerMakeUp(QLabel& figure, const MainWindow& window) {
+    new MakeUpTip(figure, window);
+    figure.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(
+        &figure, &QWidget::customContextMenuRequested, &figure, [&figure, &window](QPoint at) {
+            QMenu menu(&figure);
+            QObject::connect(menu.addAction(MainWindow::tr("Copy Estimate")), &QAction::triggered,
+                             &figure, [&window] { copyEstimate(window); });
+            menu.exec(figure.mapToGlobal(at));
+        });
+}
+
+}  // namespace kolva::ui
