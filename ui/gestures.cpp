@@ -5,6 +5,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <QStringTokenizer>
+
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace kolva::ui {
@@ -79,13 +83,15 @@ private:
         if (following_ != Qt::NoButton) {
             return;  // a second button during a drag changes nothing
         }
+        const bool left = press.button() == Qt::LeftButton;
+        if (!canPlaceWindows() && !left && !systemMoveEndsOnAnyRelease()) {
+            return;  // such a move would outlive its button
+        }
         // The window system's move ends when the left button is released, so
         // it serves that button, and any button where Kolva cannot place its
         // window itself (Wayland).
         QWindow* native = window->windowHandle();
-        const bool systemMoveEndsWithThisButton =
-            press.button() == Qt::LeftButton || !canPlaceWindows();
-        if (native != nullptr && systemMoveEndsWithThisButton && native->startSystemMove()) {
+        if (native != nullptr && (left || !canPlaceWindows()) && native->startSystemMove()) {
             return;
         }
         // Otherwise follow the pointer, keeping the grip point under it, until
@@ -96,6 +102,24 @@ private:
 
     static bool canPlaceWindows() {
         return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
+
+    // Whether the compositor ends a move it was asked for when any button is
+    // released. GNOME's mutter, and the compositors built on it, end it only
+    // on the left button or the button of their own resize setting: after a
+    // drag with another button the window would follow the pointer on, so
+    // there only the left button drags.
+    static bool systemMoveEndsOnAnyRelease() {
+        static constexpr std::array<QLatin1String, 3> kLeftButtonOnly = {
+            QLatin1String("GNOME"), QLatin1String("Pantheon"), QLatin1String("X-Cinnamon")};
+        const QString desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+        for (const QStringView desktop : QStringTokenizer(desktops, QLatin1Char(':'))) {
+            if (std::find(kLeftButtonOnly.begin(), kLeftButtonOnly.end(), desktop) !=
+                kLeftButtonOnly.end()) {
+                return false;
+            }
+        }
+        return true;
     }
 
     QWidget& handle_;

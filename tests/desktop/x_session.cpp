@@ -123,6 +123,24 @@ std::vector<unsigned long> XSession::numbers(XWindow window, const char* propert
     return values;
 }
 
+Screenshot XSession::screenshot() {
+    const Window root = DefaultRootWindow(display_);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, root, &attributes);
+    XImage* image = XGetImage(display_, root, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    Screenshot shot{attributes.width, attributes.height, {}};
+    shot.pixels.reserve(static_cast<std::size_t>(shot.width) *
+                        static_cast<std::size_t>(shot.height));
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            shot.pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
+        }
+    }
+    XDestroyImage(image);
+    return shot;
+}
+
 void XSession::movePointer(Point to) {
     XTestFakeMotionEvent(display_, DefaultScreen(display_), to.x, to.y, CurrentTime);
     flush();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -20,6 +21,18 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
     Point operator+(Point other) const { return {x + other.x, y + other.y}; }
     friend std::ostream& operator<<(std::ostream& out, Point p) { return out << p.x << "," << p.y; }
+};
+
+// The whole screen's pixels, row by row, as 0xRRGGBB.
+struct Screenshot {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
 };
 
 // The test's connection to the X server: it finds windows, reads where they
@@ -42,6 +55,8 @@ public:
     // The values of a window property made of 32-bit numbers, such as
     // _NET_WM_ICON; empty if the window has no such property.
     std::vector<unsigned long> numbers(XWindow window, const char* property);
+
+    Screenshot screenshot();
 
     void movePointer(Point to);
     // Moves the pointer from where it is to `to` in small steps, as a hand does.
