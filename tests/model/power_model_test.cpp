@@ -315,9 +315,9 @@ TEST(Picks, RepickingRunsTheHandlerAgain) {
 }
 
 std::vector<List> allLists() {
-    std::vector<List> lists;
+    std::vector<List> lists(kListCount);
     for (std::size_t i = 0; i < kListCount; ++i) {
-        lists.push_back(static_cast<List>(i));
+        lists[i] = static_cast<List>(i);
     }
     return lists;
 }
