@@ -158,6 +158,9 @@ std::vector<Accessible> Accessible::findAll(
     const int count = childCount();
     for (int i = 0; i < count; ++i) {
         const Accessible kid = child(i);
+        if (!kid.hasState("showing")) {
+            continue;
+        }
         if (matches(kid)) {
             found.push_back(kid);
         }

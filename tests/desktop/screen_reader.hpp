@@ -41,7 +41,9 @@ public:
     // The centre of the object on the screen.
     Point centre() const;
 
-    // Every object below this one that `matches`, depth first.
+    // Every object in sight below this one that `matches`, depth first. What
+    // is out of sight, such as a closed list's popup and its entries (which
+    // Qt 6.8 makes at once), is not searched, as a reader's review skips it.
     std::vector<Accessible> findAll(const std::function<bool(const Accessible&)>& matches) const;
     // The first such object; fails the test with `what` if there is none.
     Accessible find(const std::function<bool(const Accessible&)>& matches,

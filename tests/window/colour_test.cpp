@@ -176,8 +176,12 @@ QRegion backgroundArea(const Rendering& rendering, const QWidget& control) {
         inside.setTop(inside.top() + qRound(kCaptionHeight * rendering.ratio()));
     }
     QRegion area(inside);
+    // Children that show within the control cover it; a list's popup, a
+    // window of its own even while hidden, does not.
     for (const QWidget* child : control.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        area -= rendering.areaOf(*child, 0);
+        if (child->isVisible() && !child->isWindow()) {
+            area -= rendering.areaOf(*child, 0);
+        }
     }
     return area;
 }
@@ -193,7 +197,11 @@ QRect textArea(const Rendering& rendering, const QWidget& control) {
 // Checks one colour of the table in one control; an empty text if it is there.
 QString verify(const Rendering& rendering, const QWidget& control, Part part, QColor colour) {
     if (part == Part::Background) {
-        const QColor found = rendering.mostCommonColour(backgroundArea(rendering, control));
+        const QRegion area = backgroundArea(rendering, control);
+        if (area.isEmpty()) {
+            return QStringLiteral("%1: no background in sight").arg(control.objectName());
+        }
+        const QColor found = rendering.mostCommonColour(area);
         if (found != colour) {
             return QStringLiteral("%1: background is %2, expected %3")
                 .arg(control.objectName(), hex(found), hex(colour));
