@@ -23,5 +23,5 @@ for icon in scalable/apps/org.kolva.Kolva.svg 48x48/apps/org.kolva.Kolva.png \
     [ -f "$out/root/usr/share/icons/hicolor/$icon" ] || { echo "no icon $icon in the package"; exit 1; }
 done
 desktop-file-validate "$out/root/usr/share/applications/org.kolva.Kolva.desktop"
-appstreamcli validate --no-net --pedantic "$out/root/usr/share/metainfo/org.kolva.Kolva.metainfo.xml"
+"$(dirname "$0")/validate_metainfo.sh" "$out/root/usr/share/metainfo/org.kolva.Kolva.metainfo.xml"
 echo "package: $(basename "$deb") valid; Depends: $depends"

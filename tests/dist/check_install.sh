@@ -15,7 +15,7 @@ for file in "$stage/usr/bin/kolva" "$share/applications/org.kolva.Kolva.desktop"
     [ -f "$file" ] || { echo "not installed: ${file#"$stage"}"; exit 1; }
 done
 desktop-file-validate "$share/applications/org.kolva.Kolva.desktop"
-appstreamcli validate --no-net --pedantic "$share/metainfo/org.kolva.Kolva.metainfo.xml"
+"$(dirname "$0")/validate_metainfo.sh" "$share/metainfo/org.kolva.Kolva.metainfo.xml"
 
 icon=$(sed -n 's/^Icon=//p' "$share/applications/org.kolva.Kolva.desktop")
 [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] ||
