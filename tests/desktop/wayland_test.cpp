@@ -129,6 +129,9 @@ TEST_P(WaylandDragTest, MovesTheWindowUntilTheButtonIsReleasedOrNotAtAll) {
     const Point start = kolva.restingPosition();
     const Point grip = kolva.enter(kBanner);
     x.press(GetParam().button);
+    // As a hand does, and so that a busy machine has Kolva ask for the move
+    // while the button is still down.
+    std::this_thread::sleep_for(300ms);
     x.dragPointer(grip, grip + Point{60, 45});
     x.release(GetParam().button);
     // Once the button is up, the pointer moves on alone.
