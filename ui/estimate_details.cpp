@@ -80,6 +80,7 @@ void offerMakeUp(QLabel& figure, const MainWindow& window) {
     QObject::connect(
         &figure, &QWidget::customContextMenuRequested, &figure, [&figure, &window](QPoint at) {
             QMenu menu(&figure);
+            menu.setFont(window.font());
             QObject::connect(menu.addAction(MainWindow::tr("Copy Estimate")), &QAction::triggered,
                              &figure, [&window] { copyEstimate(window); });
             menu.exec(figure.mapToGlobal(at));
