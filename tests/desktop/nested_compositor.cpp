@@ -58,6 +58,10 @@ std::string nameOf(Compositor compositor) {
     return compositor == Compositor::Mutter ? "Mutter" : "Weston";
 }
 
+void PrintTo(Compositor compositor, std::ostream* out) {
+    *out << nameOf(compositor);
+}
+
 NestedCompositor::NestedCompositor(Compositor compositor)
     : compositor_(compositor), socket_("kolva-" + nameOf(compositor)) {
     const std::filesystem::path runtime = world().desktop.home() / "runtime";

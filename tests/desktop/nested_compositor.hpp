@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace kolva::desktop {
 enum class Compositor { Mutter, Weston };
 
 std::string nameOf(Compositor compositor);
+void PrintTo(Compositor compositor, std::ostream* out);
 
 // A Wayland compositor of the test's own, showing its output in a window on
 // the test's X display, where XTEST drives it and screenshots read it. Its

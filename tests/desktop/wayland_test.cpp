@@ -152,10 +152,6 @@ INSTANTIATE_TEST_SUITE_P(Wayland, WaylandDragTest,
                                     std::to_string(row.param.button);
                          });
 
-void PrintTo(Compositor compositor, std::ostream* out) {
-    *out << nameOf(compositor);
-}
-
 class WaylandInputTest : public testing::TestWithParam<Compositor> {};
 
 TEST_P(WaylandInputTest, TakesClicksAndKeysAndClosesOnlyWithCtrlQ) {
