@@ -4,6 +4,11 @@
 # builds quietly.
 
 WERROR ?= $(if $(CI),ON,OFF)
+# Qt's tools and programs ask for a UTF-8 locale at every start where there is
+# none (a bare system or a service has only "C"); give them the C one.
+ifneq ($(shell locale charmap 2>/dev/null),UTF-8)
+export LC_ALL := C.UTF-8
+endif
 FUZZ_SECONDS ?= 60
 # The everyday build holds the tests once `make test` has asked for them;
 # `make run` keeps what the build folder has and builds only the program.
