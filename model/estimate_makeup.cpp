@@ -48,8 +48,7 @@ std::optional<Addend::PerUnit> perUnitOf(const LoadSheet& sheet, Slot slot) {
     for (std::size_t i = 0; i < kListCount; ++i) {
         const ListRule& rule = ruleFor(static_cast<List>(i));
         if (rule.group && rule.group->total == slot) {
-            return Addend::PerUnit{sheet.number(rule.group->count),
-                                   sheet.number(rule.group->unit)};
+            return Addend::PerUnit{sheet.number(rule.group->count), sheet.number(rule.group->unit)};
         }
         if (const auto* count = std::get_if<CountRule>(&rule.write); count && rule.slot == slot) {
             return Addend::PerUnit{sheet.number(slot) / count->wattsPerUnit,
@@ -71,8 +70,8 @@ std::string addendLine(const Addend& addend) {
     return line + watts(addend.watts) + "\n";
 }
 
-std::string overclockLine(std::string_view name, const std::string& stock,
-                          std::string_view factor, const std::string& figure) {
+std::string overclockLine(std::string_view name, const std::string& stock, std::string_view factor,
+                          const std::string& figure) {
     const double product = toNumber(stock) * toNumber(factor);
     return std::string(name) + ": " + stock + " × " + std::string(factor) + " = " +
            toText(product) + ", rounded down: " + figure + " W\n";

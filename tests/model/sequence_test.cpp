@@ -49,8 +49,8 @@ void expectMakeUpAgreement(const PowerModel& model, const oracle::Oracle& expect
         sum += addend.watts;
     }
     ASSERT_EQ(sum, makeUp.total);
-    const int allowances = (expected.checked(Box::Check6) ? 20 : 0) +
-                           (expected.checked(Box::Check9) ? 40 : 0);
+    const int allowances =
+        (expected.checked(Box::Check6) ? 20 : 0) + (expected.checked(Box::Check9) ? 40 : 0);
     ASSERT_EQ(makeUp.total * 2, expected.halfWatts() + 70 + allowances);
     const oracle::Figures figures = expected.figures();
     ASSERT_EQ(makeUp.figures.stock, figures.stock);
