@@ -2,10 +2,9 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStringTokenizer>
 #include <QWidget>
 #include <QWindow>
-
-#include <QStringTokenizer>
 
 #include <algorithm>
 #include <array>
