@@ -13,10 +13,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A point of the banner, where only the background picture lies.
-constexpr Point kBanner{200, 40};
-// A point of the note line, which takes no clicks of its own.
-constexpr Point kNoteLine{150, 88};
 // The middle of the QUIT picture.
 constexpr Point kQuit{375, 534};
 

@@ -12,6 +12,12 @@
 
 namespace kolva::desktop {
 
+// Points of Kolva's window, relative to its client area: a point of the
+// banner, where only the background picture lies, and one of the note line,
+// which takes no clicks of its own.
+inline constexpr Point kBanner{200, 40};
+inline constexpr Point kNoteLine{150, 88};
+
 // The desktop, the X connection and the screen reader of this test process,
 // made on first use.
 struct World {

@@ -16,10 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Points of the window: the banner, where only the background picture lies;
-// the note line, which takes no clicks of its own; the "56k Modem" box.
-constexpr Point kBanner{200, 40};
-constexpr Point kNoteLine{150, 88};
+// The "56k Modem" box in the window.
 constexpr Point kModemBox{279, 120};
 // A row or column of the screen with this many pixels changed crosses the
 // window; the compositor's pointer changes far fewer.
@@ -82,10 +79,18 @@ public:
         return std::nullopt;
     }
 
-    // Where the window stands once it stands still.
+    // Where the window stands once two looks a moment apart agree.
     Point restingPosition() const {
-        std::this_thread::sleep_for(300ms);
-        return settled([this] { return position(); }, position(), 2s).value_or(Point{-1, -1});
+        std::optional<Point> last;
+        for (int looks = 0; looks < 20; ++looks) {
+            std::this_thread::sleep_for(150ms);
+            const std::optional<Point> now = position();
+            if (now && now == last) {
+                return *now;
+            }
+            last = now;
+        }
+        return last.value_or(Point{-1, -1});
     }
 
     // Brings the pointer into the compositor's window from outside, to a
