@@ -80,7 +80,7 @@ TEST(Gestures, APressRightAfterAClickStillDrags) {
 TEST(Gestures, ControlQEndsTheProgram) {
     KolvaOnDesktop kolva;
     world().x.click(kolva.at(kNoteLine.x, kNoteLine.y));
-    world().x.tapKey("q", true);
+    world().x.tapKey("q", "Control_L");
     EXPECT_EQ(kolva.process().waitForExit(5s), 0);
 }
 

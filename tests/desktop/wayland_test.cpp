@@ -176,7 +176,7 @@ TEST_P(WaylandInputTest, TakesClicksAndKeysAndClosesOnlyWithCtrlQ) {
     world().x.tapKey("Escape");
     std::this_thread::sleep_for(500ms);
     EXPECT_TRUE(kolva.process().running()) << "Escape closed Kolva";
-    world().x.tapKey("q", true);
+    world().x.tapKey("q", "Control_L");
     EXPECT_EQ(kolva.process().waitForExit(5s), 0) << "Ctrl+Q did not end Kolva well";
 }
 

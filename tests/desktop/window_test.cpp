@@ -39,7 +39,7 @@ TEST(Window, CopiesTheMachineAndItsEstimateForOtherPrograms) {
     ASSERT_EQ(settled([&] { return kolva.label("Stock Speeds:").name(); },
                       std::string("Stock Speeds: 220 Watts")),
               "Stock Speeds: 220 Watts");
-    world().x.tapKey("c", true);
+    world().x.tapKey("c", "Control_L");
     const std::string expected(
         "Kolva power supply estimate\n"
         "Processor model: Pentium 4 Prescott\n"

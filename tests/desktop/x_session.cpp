@@ -177,18 +177,23 @@ void XSession::drag(Point from, Point to, unsigned button) {
     release(button);
 }
 
-void XSession::tapKey(std::string_view keyName, bool withControl) {
-    const KeySym symbol = XStringToKeysym(std::string(keyName).c_str());
-    const KeyCode key = XKeysymToKeycode(display_, symbol);
-    const KeyCode control = XKeysymToKeycode(display_, XK_Control_L);
-    if (withControl) {
-        XTestFakeKeyEvent(display_, control, True, CurrentTime);
+void XSession::tapKey(std::string_view keyName, std::string_view held) {
+    const KeyCode key = XKeysymToKeycode(display_, XStringToKeysym(std::string(keyName).c_str()));
+    const KeyCode modifier =
+        held.empty() ? 0 : XKeysymToKeycode(display_, XStringToKeysym(std::string(held).c_str()));
+    if (modifier != 0) {
+        XTestFakeKeyEvent(display_, modifier, True, CurrentTime);
     }
     XTestFakeKeyEvent(display_, key, True, CurrentTime);
     XTestFakeKeyEvent(display_, key, False, CurrentTime);
-    if (withControl) {
-        XTestFakeKeyEvent(display_, control, False, CurrentTime);
+    if (modifier != 0) {
+        XTestFakeKeyEvent(display_, modifier, False, CurrentTime);
     }
+    flush();
+}
+
+void XSession::focus(XWindow window) {
+    XSetInputFocus(display_, window, RevertToParent, CurrentTime);
     flush();
 }
 

@@ -66,9 +66,11 @@ public:
     void click(Point at, unsigned button = 1);
     // Presses `button` at `from`, moves to `to` and releases it there.
     void drag(Point from, Point to, unsigned button);
+    // Gives `window` the keyboard, as a window manager does when it is clicked.
+    void focus(XWindow window);
     // Presses and releases a key given by its X name ("Tab", "Escape", "q"),
-    // with Control held if asked.
-    void tapKey(std::string_view keyName, bool withControl = false);
+    // with the key named `held` ("Control_L", "Insert") held down if given.
+    void tapKey(std::string_view keyName, std::string_view held = {});
 
     // The text on the clipboard, asked of its owner as any program asks for
     // it; empty if no one offers text in time.
