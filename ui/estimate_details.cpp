@@ -63,7 +63,7 @@ QString machineText(const MainWindow& window) {
         lines.append(MainWindow::tr("Ticked: %1").arg(ticked.join(QStringLiteral(", "))));
     }
     for (std::size_t i = 0; i < kFigureCount; ++i) {
-        lines.append(window.figure(i)->accessibleName());
+        lines.append(window.reading(i));
     }
     lines.append(QString());
     lines.append(makeUpText(window));

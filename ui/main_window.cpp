@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include "accessible_roles.hpp"
 #include "artwork.hpp"
 #include "estimate_details.hpp"
 #include "frame_box.hpp"
@@ -38,12 +39,13 @@ constexpr std::array<FigureRow, kFigureCount> kFigures = {{
     {"Text32", "Label5", Explained::Text32, &Estimate::heavy},
 }};
 
-// Shows a figure and names it for screen readers as "Stock Speeds: 300 Watts",
-// so the number says what it means. A new name is announced to screen
-// readers, so a figure that stays the same is left alone.
+// Shows a figure and names it for screen readers as "Stock Speeds: 300", so
+// the number says what it means; the "Watts" beside it follows when a reader
+// reviews the line. A new name is sent to screen readers, so a figure that
+// stays the same is left alone.
 void showFigure(QLabel& figure, const QString& heading, const std::string& text) {
     const QString shown = QString::fromStdString(text);
-    const QString name = MainWindow::tr("%1: %2 Watts").arg(heading, shown);
+    const QString name = MainWindow::tr("%1: %2").arg(heading, shown);
     if (figure.accessibleName() != name) {
         figure.setText(shown);
         figure.setAccessibleName(name);
@@ -59,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     setPalette(windowPalette());
     setAutoFillBackground(true);
     setFont(defaultFont());
+    installAccessibleRoles();
 
     // Creation order is stacking order: pictures and window labels lie
     // beneath the component panel.
@@ -81,6 +84,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
     model_.load();
     showModel();
+}
+
+QString MainWindow::reading(std::size_t i) const {
+    return tr("%1: %2 Watts").arg(figures_[i].heading, figures_[i].label->text());
 }
 
 void MainWindow::buildPictures() {
@@ -114,8 +121,11 @@ void MainWindow::buildFrames() {
 }
 
 void MainWindow::placeLabel(const LabelRow& row) {
-    auto* label = new QLabel(qText(row.text), container(row.parent));
+    // Named before it is given its text, which first shows it to screen
+    // readers: they are told what it is by its name (the help line's role).
+    auto* label = new QLabel(container(row.parent));
     label->setObjectName(qText(row.name));
+    label->setText(qText(row.text));
     label->setGeometry(toPixels(row.at));
     styleLabel(*label, row.style);
 }
@@ -126,11 +136,19 @@ void MainWindow::buildLists() {
         combo->setObjectName(qText(controlName(row.list)));
         combo->setGeometry(toPixels(row.at));
         // Screen readers read the chosen entry as the list's name, and what
-        // the list is for from its description and from the caption beside it.
+        // the list is for from its description. Qt names a list whose entry
+        // is blank by this name instead; without it the list would take its
+        // frame's caption, which sounds like an entry.
         combo->setAccessibleDescription(qText(row.purpose));
+        combo->setAccessibleName(tr("blank"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        // The caption beside a list is its label. Before Qt 6.5 a list offers
+        // its entry to readers only as its name, which a label takes the place
+        // of, so there the description alone says what the list is for.
         if (!row.caption.empty()) {
             findChild<QLabel*>(qText(row.caption))->setBuddy(combo);
         }
+#endif
         styleList(*combo);
         QStringList entries;
         for (const std::string& entry : entriesOf(row.list)) {

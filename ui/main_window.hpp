@@ -31,6 +31,8 @@ public:
     QCheckBox* checkBox(Box box) const { return boxes_[indexOf(box)]; }
     // The stock, mild and heavy figures, in that order.
     QLabel* figure(std::size_t i) const { return figures_[i].label; }
+    // A figure with its heading and unit: "Stock Speeds: 300 Watts".
+    QString reading(std::size_t i) const;
 
 private:
     void buildPictures();

@@ -25,12 +25,6 @@ XWindow windowOf(Process& kolva) {
     return *window;
 }
 
-// The help line lies at 12, 524 in the window, 311 wide and 19 high.
-bool onHelpLine(Point point, Point window) {
-    return point.x >= window.x + 12 && point.x < window.x + 323 && point.y >= window.y + 524 &&
-           point.y < window.y + 543;
-}
-
 }  // namespace
 
 World& world() {
@@ -65,11 +59,9 @@ Accessible KolvaOnDesktop::label(const std::string& prefix) const {
         "label starting \"" + prefix + "\"");
 }
 
-Accessible KolvaOnDesktop::helpLine() {
-    const Point window = at(0, 0);
-    return application_.find(
-        [&](const Accessible& a) { return a.role() == "label" && onHelpLine(a.centre(), window); },
-        "help line");
+Accessible KolvaOnDesktop::helpLine() const {
+    return application_.find([](const Accessible& a) { return a.role() == "status bar"; },
+                             "help line");
 }
 
 Accessible KolvaOnDesktop::focused() const {

@@ -58,8 +58,8 @@ public:
     Accessible checkBox(const std::string& caption) const;
     // The label whose name starts with `prefix`.
     Accessible label(const std::string& prefix) const;
-    // The help line: the label at the foot of the window.
-    Accessible helpLine();
+    // The help line, which readers know as the window's status bar.
+    Accessible helpLine() const;
     // The object that has the keyboard focus.
     Accessible focused() const;
 

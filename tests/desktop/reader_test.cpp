@@ -81,17 +81,20 @@ TEST(ScreenReader, HearsAPickMadeWithThePointer) {
     EXPECT_EQ(nameOf([&] { return kolva.helpLine(); }, "# of CPU's in system"),
               "# of CPU's in system");
     // 2 x 89 + 35 = 213; 223.65; 234.3
-    EXPECT_EQ(nameOf([&] { return kolva.label("Stock Speeds:"); }, "Stock Speeds: 213 Watts"),
-              "Stock Speeds: 213 Watts");
-    EXPECT_EQ(kolva.label("Heavy Overclock:").name(), "Heavy Overclock: 234 Watts");
+    EXPECT_EQ(nameOf([&] { return kolva.label("Stock Speeds:"); }, "Stock Speeds: 213"),
+              "Stock Speeds: 213");
+    EXPECT_EQ(kolva.label("Heavy Overclock:").name(), "Heavy Overclock: 234");
 }
 
 TEST(ScreenReader, HearsTheListsCaptionWhereItHasOne) {
     KolvaOnDesktop kolva;
-    const auto labels = kolva.list("Number of hard drives").labelledBy();
-    EXPECT_NE(std::find(labels.begin(), labels.end(), "Hard Drives:"), labels.end());
     const auto frames = kolva.list("Processor model").labelledBy();
     EXPECT_NE(std::find(frames.begin(), frames.end(), "CPU"), frames.end());
+    if (!KOLVA_LISTS_OFFER_THEIR_ENTRY) {
+        GTEST_SKIP() << "Qt before 6.5: a caption would hide the list's entry from readers";
+    }
+    const auto labels = kolva.list("Number of hard drives").labelledBy();
+    EXPECT_NE(std::find(labels.begin(), labels.end(), "Hard Drives:"), labels.end());
 }
 
 TEST(ScreenReader, HearsEveryCheckBoxsCaptionAndState) {
@@ -102,8 +105,8 @@ TEST(ScreenReader, HearsEveryCheckBoxsCaptionAndState) {
     world().x.click(kolva.checkBox("Sound Card").centre());
     EXPECT_TRUE(settled([&] { return kolva.checkBox("Sound Card").hasState("checked"); }, true));
     EXPECT_EQ(settled([&] { return kolva.label("Stock Speeds:").name(); },
-                      std::string("Stock Speeds: 42 Watts")),
-              "Stock Speeds: 42 Watts");
+                      std::string("Stock Speeds: 42")),
+              "Stock Speeds: 42");
 }
 
 TEST(ScreenReader, TogglesACheckBoxAndTheFiguresFollow) {
@@ -111,21 +114,21 @@ TEST(ScreenReader, TogglesACheckBoxAndTheFiguresFollow) {
     kolva.checkBox("Sound Card").doAction("Toggle");
     EXPECT_TRUE(settled([&] { return kolva.checkBox("Sound Card").hasState("checked"); }, true));
     EXPECT_EQ(settled([&] { return kolva.label("Stock Speeds:").name(); },
-                      std::string("Stock Speeds: 42 Watts")),
-              "Stock Speeds: 42 Watts");
+                      std::string("Stock Speeds: 42")),
+              "Stock Speeds: 42");
     EXPECT_EQ(kolva.helpLine().name(), "Indicates a Sound Card is present");
 }
 
 TEST(ScreenReader, HearsTheFiguresWithTheirMeaning) {
     KolvaOnDesktop kolva;
-    EXPECT_EQ(kolva.label("Stock Speeds:").name(), "Stock Speeds: 0 Watts");
+    EXPECT_EQ(kolva.label("Stock Speeds:").name(), "Stock Speeds: 0");
     EXPECT_EQ(kolva.label("Stock Speeds:").description(), "Suggested wattage requirement");
     world().x.click(kolva.checkBox("SCSI Card").centre());
     EXPECT_EQ(settled([&] { return kolva.label("Stock Speeds:").name(); },
-                      std::string("Stock Speeds: 60 Watts")),
-              "Stock Speeds: 60 Watts");
-    EXPECT_EQ(kolva.label("Mild Overclock:").name(), "Mild Overclock: 63 Watts");
-    EXPECT_EQ(kolva.label("Heavy Overclock:").name(), "Heavy Overclock: 66 Watts");
+                      std::string("Stock Speeds: 60")),
+              "Stock Speeds: 60");
+    EXPECT_EQ(kolva.label("Mild Overclock:").name(), "Mild Overclock: 63");
+    EXPECT_EQ(kolva.label("Heavy Overclock:").name(), "Heavy Overclock: 66");
 }
 
 TEST(ScreenReader, IsToldOnceWhenTheHelpLineChanges) {
