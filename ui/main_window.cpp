@@ -9,6 +9,7 @@
 
 #include "accessible_roles.hpp"
 #include "artwork.hpp"
+#include "estimate_announcer.hpp"
 #include "estimate_details.hpp"
 #include "frame_box.hpp"
 #include "gestures.hpp"
@@ -81,6 +82,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     addShortcuts();
     setFocusOrder();
     centreOnScreen();
+
+    announcer_ = new EstimateAnnouncer(*figure(0));
 
     model_.load();
     showModel();
@@ -247,6 +250,7 @@ void MainWindow::showModel() {
     for (std::size_t i = 0; i < figures_.size(); ++i) {
         showFigure(*figures_[i].label, figures_[i].heading, model_.estimate().*kFigures[i].value);
     }
+    announcer_->show(reading(0));
     for (std::size_t i = 0; i < kListCount; ++i) {
         const ListState& state = model_.listState(static_cast<List>(i));
         QComboBox* combo = lists_[i];

@@ -14,6 +14,8 @@ class QLabel;
 
 namespace kolva::ui {
 
+class EstimateAnnouncer;
+
 inline constexpr std::size_t kFigureCount = 3;
 
 // Kolva's one window, Form1: a borderless, fixed-size window that builds its
@@ -59,6 +61,7 @@ private:
         QString heading;  // read out with the figure
     };
     std::array<Figure, kFigureCount> figures_;
+    EstimateAnnouncer* announcer_ = nullptr;
 };
 
 }  // namespace kolva::ui
