@@ -1,0 +1,93 @@
+#include "orca_reader.hpp"
+
+#include <csignal>
+#include <fstream>
+#include <regex>
+#include <stdexcept>
+#include <thread>
+
+#include "kolva_on_desktop.hpp"
+
+namespace kolva::desktop {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Orca's settings folder: a copy of the test's settings, for Orca writes its
+// own files there.
+std::filesystem::path settingsFolder() {
+    const std::filesystem::path folder = world().desktop.home() / "orca-settings";
+    std::filesystem::create_directories(folder);
+    for (const char* file : {"orca-customizations.py", "silent_speech.py"}) {
+        std::filesystem::copy_file(std::filesystem::path(KOLVA_ORCA_SETTINGS) / file, folder / file,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    return folder;
+}
+
+std::unique_ptr<Process> startOrca(const std::filesystem::path& log) {
+    const std::filesystem::path home = world().desktop.home();
+    return std::make_unique<Process>(Process::Options{
+        {KOLVA_ORCA_PROGRAM, "-u", settingsFolder().string(), "--debug-file=" + log.string()},
+        {"GSETTINGS_BACKEND=memory", "XDG_DATA_HOME=" + (home / "data").string()},
+        home / "orca.out",
+        std::nullopt});
+}
+
+}  // namespace
+
+OrcaReader::OrcaReader() : log_(world().desktop.home() / "orca.log"), process_(startOrca(log_)) {
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        for (const std::string& said : newUtterances()) {
+            if (said == "Screen reader on.") {
+                return;
+            }
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    // Orca says on its output why it would not start, such as another Orca
+    // of the same user running.
+    std::ifstream output(world().desktop.home() / "orca.out");
+    const std::string why((std::istreambuf_iterator<char>(output)), {});
+    throw std::runtime_error("Orca did not start: " + why + "; see " + log_.string());
+}
+
+OrcaReader::~OrcaReader() {
+    kill(process_->pid(), SIGKILL);
+}
+
+std::vector<std::string> OrcaReader::says(std::chrono::milliseconds quiet) {
+    std::vector<std::string> said;
+    auto silentSince = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - silentSince < quiet) {
+        std::this_thread::sleep_for(50ms);
+        const std::vector<std::string> more = newUtterances();
+        if (!more.empty()) {
+            said.insert(said.end(), more.begin(), more.end());
+            silentSince = std::chrono::steady_clock::now();
+        }
+    }
+    return said;
+}
+
+std::vector<std::string> OrcaReader::newUtterances() {
+    // "SPEECH OUTPUT: 'Kolva frame.'{'established': False}", the voice
+    // settings after the closing quote in one of a few forms.
+    static const std::regex utterance(R"(SPEECH OUTPUT: '(.*?)' ?(\[?\{.*)?$)");
+    std::ifstream in(log_);
+    in.seekg(static_cast<std::streamoff>(readUpTo_));
+    std::vector<std::string> found;
+    std::string line;
+    while (std::getline(in, line) && !in.eof()) {
+        readUpTo_ += line.size() + 1;
+        std::smatch match;
+        if (std::regex_search(line, match, utterance)) {
+            found.push_back(match[1]);
+        }
+    }
+    return found;
+}
+
+}  // namespace kolva::desktop
