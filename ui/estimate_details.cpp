@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QToolTip>
 
+#include "announcements.hpp"
 #include "layout.hpp"
 #include "main_window.hpp"
 
@@ -72,6 +73,14 @@ QString machineText(const MainWindow& window) {
 
 void copyEstimate(const MainWindow& window) {
     QGuiApplication::clipboard()->setText(machineText(window));
+}
+
+void showMakeUp(const MainWindow& window) {
+    QLabel* figure = window.figure(0);
+    const QString text = makeUpText(window);
+    QToolTip::showText(figure->mapToGlobal(figure->rect().center()), text, figure);
+    // Qt does not tell readers of a tool tip that appears; this one was asked for.
+    announce(*figure, text);
 }
 
 void offerMakeUp(QLabel& figure, const MainWindow& window) {

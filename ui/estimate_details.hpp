@@ -17,6 +17,10 @@ QString machineText(const MainWindow& window);
 // Puts the text above on the clipboard.
 void copyEstimate(const MainWindow& window);
 
+// Shows how the estimate is made in a tool tip at the stock figure, as asked
+// for from the keyboard, and tells screen readers what it says.
+void showMakeUp(const MainWindow& window);
+
 // Hovering `figure` shows how the estimate is made, in a tool tip written
 // only when it is shown; its context menu offers "Copy Estimate".
 void offerMakeUp(QLabel& figure, const MainWindow& window);

@@ -8,8 +8,8 @@
 #include <QShortcut>
 
 #include "accessible_roles.hpp"
+#include "announcements.hpp"
 #include "artwork.hpp"
-#include "estimate_announcer.hpp"
 #include "estimate_details.hpp"
 #include "frame_box.hpp"
 #include "gestures.hpp"
@@ -212,6 +212,9 @@ void MainWindow::addShortcuts() {
     // keyboard, so it never copies from there.
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] { copyEstimate(*this); });
+    // Ctrl+F1, the desktop's key for a tool tip, shows how the estimate is made.
+    auto* tip = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), this);
+    connect(tip, &QShortcut::activated, this, [this] { showMakeUp(*this); });
 }
 
 void MainWindow::setFocusOrder() {

@@ -73,9 +73,11 @@ std::vector<std::string> OrcaReader::says(std::chrono::milliseconds quiet) {
 }
 
 std::vector<std::string> OrcaReader::newUtterances() {
-    // "SPEECH OUTPUT: 'Kolva frame.'{'established': False}", the voice
-    // settings after the closing quote in one of a few forms.
-    static const std::regex utterance(R"(SPEECH OUTPUT: '(.*?)' ?(\[?\{.*)?$)");
+    // "SPEECH OUTPUT: 'Kolva frame.'{'established': False}": the voice
+    // settings follow the closing quote in one of a few forms. A message of
+    // several lines goes on in lines of its own, indented.
+    static const std::regex opening(R"(SPEECH OUTPUT: '(.*)$)");
+    static const std::regex closing(R"(^([\s\S]*?)' ?(\[?\{.*)?$)");
     std::ifstream in(log_);
     in.seekg(static_cast<std::streamoff>(readUpTo_));
     std::vector<std::string> found;
@@ -83,8 +85,20 @@ std::vector<std::string> OrcaReader::newUtterances() {
     while (std::getline(in, line) && !in.eof()) {
         readUpTo_ += line.size() + 1;
         std::smatch match;
-        if (std::regex_search(line, match, utterance)) {
+        std::string text;
+        if (pending_) {
+            text =
+                *pending_ + "\n" + line.substr(std::min(line.find_first_not_of(' '), line.size()));
+        } else if (std::regex_search(line, match, opening)) {
+            text = match[1];
+        } else {
+            continue;
+        }
+        if (std::regex_match(text, match, closing)) {
             found.push_back(match[1]);
+            pending_.reset();
+        } else {
+            pending_ = text;
         }
     }
     return found;

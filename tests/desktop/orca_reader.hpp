@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ private:
 
     std::filesystem::path log_;
     std::size_t readUpTo_ = 0;
+    std::optional<std::string> pending_;  // an utterance whose end is still to come
     std::unique_ptr<Process> process_;
 };
 

@@ -158,23 +158,29 @@ private Q_SLOTS:
         QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
     }
 
-    void hoveringAFigureShowsHowTheEstimateIsMade_data() {
+    // A figure hovered, or Ctrl+F1 from the keyboard (figure left empty).
+    void aToolTipShowsHowTheEstimateIsMade_data() {
         QTest::addColumn<QString>("figure");
         QTest::newRow("stock") << "Label4";
         QTest::newRow("mild") << "Text31";
         QTest::newRow("heavy") << "Text32";
+        QTest::newRow("Ctrl+F1") << QString();
     }
 
-    void hoveringAFigureShowsHowTheEstimateIsMade() {
+    void aToolTipShowsHowTheEstimateIsMade() {
         QFETCH(QString, figure);
         MainWindow window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::mouseClick(window.checkBox(Box::Check5), Qt::LeftButton);
-        auto* label = window.findChild<QWidget*>(figure);
-        const QPoint middle = label->rect().center();
-        QHelpEvent hover(QEvent::ToolTip, middle, label->mapToGlobal(middle));
-        QApplication::sendEvent(label, &hover);
+        if (figure.isEmpty()) {
+            QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+        } else {
+            auto* label = window.findChild<QWidget*>(figure);
+            const QPoint middle = label->rect().center();
+            QHelpEvent hover(QEvent::ToolTip, middle, label->mapToGlobal(middle));
+            QApplication::sendEvent(label, &hover);
+        }
         QVERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(),
                  QStringLiteral("How the estimate is made:\n"

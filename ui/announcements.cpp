@@ -1,4 +1,4 @@
-#include "estimate_announcer.hpp"
+#include "announcements.hpp"
 
 #include <QAccessible>
 #include <QWidget>
@@ -13,10 +13,20 @@ constexpr int kPauseMs = 700;
 
 }  // namespace
 
+void announce(QObject& source, const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(&source, message);
+    QAccessible::updateAccessibility(&event);
+#else
+    static_cast<void>(source);
+    static_cast<void>(message);
+#endif
+}
+
 EstimateAnnouncer::EstimateAnnouncer(QWidget& source) : QObject(&source), source_(source) {
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMs);
-    connect(&pause_, &QTimer::timeout, this, &EstimateAnnouncer::announce);
+    connect(&pause_, &QTimer::timeout, this, &EstimateAnnouncer::tellIfNew);
 }
 
 void EstimateAnnouncer::show(const QString& estimate) {
@@ -28,15 +38,12 @@ void EstimateAnnouncer::show(const QString& estimate) {
     pause_.start();
 }
 
-void EstimateAnnouncer::announce() {
+void EstimateAnnouncer::tellIfNew() {
     if (shown_ == told_) {
         return;
     }
     told_ = shown_;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(&source_, told_);
-    QAccessible::updateAccessibility(&event);
-#endif
+    announce(source_, told_);
 }
 
 }  // namespace kolva::ui

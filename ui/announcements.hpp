@@ -8,11 +8,16 @@ class QWidget;
 
 namespace kolva::ui {
 
+// Tells screen readers `message` as coming from `source`, to be spoken after
+// what they are saying. Qt offers announcements from 6.8 on; with an older Qt
+// this does nothing.
+void announce(QObject& source, const QString& message);
+
 // Tells screen readers the new estimate ("Stock Speeds: 300 Watts") once the
 // user pauses, and only when it differs from the last one told, so that a
 // user walking a list entry by entry is not talked over at every step.
-// Readers hear it as an announcement, which Qt offers from 6.8 on; with an
-// older Qt nothing is announced and the figures are read by reviewing them.
+// With a Qt before 6.8 nothing is announced and the figures are read by
+// reviewing them.
 class EstimateAnnouncer final : public QObject {
 public:
     // `source` is the object the announcements come from.
@@ -24,7 +29,7 @@ public:
     void show(const QString& estimate);
 
 private:
-    void announce();
+    void tellIfNew();
 
     QWidget& source_;
     QString shown_;
