@@ -14,10 +14,13 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// How long Orca may take to begin speaking after a key.
+constexpr auto kFirstWordWithin = 3s;
+
 // Orca's settings folder: a copy of the test's settings, for Orca writes its
 // own files there.
 std::filesystem::path settingsFolder() {
-    const std::filesystem::path folder = world().desktop.home() / "orca-settings";
+    std::filesystem::path folder = world().desktop.home() / "orca-settings";
     std::filesystem::create_directories(folder);
     for (const char* file : {"orca-customizations.py", "silent_speech.py"}) {
         std::filesystem::copy_file(std::filesystem::path(KOLVA_ORCA_SETTINGS) / file, folder / file,
@@ -59,14 +62,18 @@ OrcaReader::~OrcaReader() {
 }
 
 std::vector<std::string> OrcaReader::says(std::chrono::milliseconds quiet) {
+    // A busy machine may keep Orca from its first word for a while; once it
+    // speaks, a pause of `quiet` ends what it says.
     std::vector<std::string> said;
-    auto silentSince = std::chrono::steady_clock::now();
-    while (std::chrono::steady_clock::now() - silentSince < quiet) {
+    const auto start = std::chrono::steady_clock::now();
+    auto lastWord = start;
+    while (said.empty() ? std::chrono::steady_clock::now() - start < kFirstWordWithin
+                        : std::chrono::steady_clock::now() - lastWord < quiet) {
         std::this_thread::sleep_for(50ms);
         const std::vector<std::string> more = newUtterances();
         if (!more.empty()) {
             said.insert(said.end(), more.begin(), more.end());
-            silentSince = std::chrono::steady_clock::now();
+            lastWord = std::chrono::steady_clock::now();
         }
     }
     return said;

@@ -26,7 +26,7 @@ public:
     OrcaReader& operator=(const OrcaReader&) = delete;
 
     // What Orca says from now on, one entry per utterance, once it has been
-    // silent for `quiet`.
+    // silent for `quiet`; nothing if it says nothing within a few seconds.
     std::vector<std::string> says(std::chrono::milliseconds quiet = std::chrono::milliseconds(800));
 
 private:
