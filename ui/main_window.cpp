@@ -56,13 +56,14 @@ void showFigure(QLabel& figure, const QString& heading, const std::string& text)
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    // Before anything tells screen readers of the window (its title does).
+    installAccessibleRoles();
     setObjectName(qText(kWindowName));
     setWindowTitle(QStringLiteral("Kolva"));
     setFixedSize(toPixels(kClientArea).size());
     setPalette(windowPalette());
     setAutoFillBackground(true);
     setFont(defaultFont());
-    installAccessibleRoles();
 
     // Creation order is stacking order: pictures and window labels lie
     // beneath the component panel.

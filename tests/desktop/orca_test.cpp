@@ -58,6 +58,7 @@ constexpr const char* kFirstEntries[] = {"blank", "====== Intel ======", "blank"
 
 TEST(Orca, SpeaksEachListWithItsEntry) {
     Journey journey;
+    EXPECT_THAT(journey.start(), Contains(StartsWith("Kolva frame")));
     EXPECT_THAT(journey.start(), Contains(StartsWith("Select From Below combo box")));
     EXPECT_THAT(journey.start(), Contains("Processor model."));
     for (const char* entry : kFirstEntries) {
