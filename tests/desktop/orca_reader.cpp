@@ -41,10 +41,14 @@ std::unique_ptr<Process> startOrca(const std::filesystem::path& log) {
 }  // namespace
 
 OrcaReader::OrcaReader() : log_(world().desktop.home() / "orca.log"), process_(startOrca(log_)) {
+    // Orca greets the user before it has asked to be told of every kind of
+    // event; what happens in between it never hears. It is ready once it
+    // enters its event loop, which its log says (Orca 43 and 48 in their words).
     const auto deadline = std::chrono::steady_clock::now() + 20s;
     while (std::chrono::steady_clock::now() < deadline) {
-        for (const std::string& said : newUtterances()) {
-            if (said == "Screen reader on.") {
+        for (const std::string& line : newLines()) {
+            if (line.ends_with("ORCA: Starting registry") ||
+                line.ends_with("ORCA: Starting Atspi main event loop")) {
                 return;
             }
         }
@@ -79,18 +83,26 @@ std::vector<std::string> OrcaReader::says(std::chrono::milliseconds quiet) {
     return said;
 }
 
+std::vector<std::string> OrcaReader::newLines() {
+    std::ifstream in(log_);
+    in.seekg(static_cast<std::streamoff>(readUpTo_));
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line) && !in.eof()) {
+        readUpTo_ += line.size() + 1;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 std::vector<std::string> OrcaReader::newUtterances() {
     // "SPEECH OUTPUT: 'Kolva frame.'{'established': False}": the voice
     // settings follow the closing quote in one of a few forms. A message of
     // several lines goes on in lines of its own, indented.
     static const std::regex opening(R"(SPEECH OUTPUT: '(.*)$)");
     static const std::regex closing(R"(^([\s\S]*?)' ?(\[?\{.*)?$)");
-    std::ifstream in(log_);
-    in.seekg(static_cast<std::streamoff>(readUpTo_));
     std::vector<std::string> found;
-    std::string line;
-    while (std::getline(in, line) && !in.eof()) {
-        readUpTo_ += line.size() + 1;
+    for (const std::string& line : newLines()) {
         std::smatch match;
         std::string text;
         if (pending_) {

@@ -18,7 +18,7 @@ namespace kolva::desktop {
 // user runs, the user's own reader included.
 class OrcaReader {
 public:
-    // Starts Orca and waits until it says it is on.
+    // Starts Orca and waits until it listens.
     OrcaReader();
     // Ends it: Orca ignores the polite request to stop.
     ~OrcaReader();
@@ -30,7 +30,9 @@ public:
     std::vector<std::string> says(std::chrono::milliseconds quiet = std::chrono::milliseconds(800));
 
 private:
-    // The utterances logged since the last call.
+    // The lines of the log written whole since the last read.
+    std::vector<std::string> newLines();
+    // The utterances logged since the last read.
     std::vector<std::string> newUtterances();
 
     std::filesystem::path log_;

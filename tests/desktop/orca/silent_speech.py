@@ -1,5 +1,7 @@
 """A speech server that makes no sound. Orca writes each utterance to its
-debug log before it hands it over, so the log is the record of what it said."""
+debug log before it hands it over, so the log is the record of what it said.
+Orca 43 calls its factory methods by their camelCase names, Orca 48 by their
+snake_case ones; both are given."""
 from orca import speechserver
 
 
@@ -29,3 +31,7 @@ class SpeechServer(speechserver.SpeechServer):
 
     def getVoiceFamilies(self):
         return []
+
+    get_speech_server = getSpeechServer
+    get_info = getInfo
+    get_voice_families = getVoiceFamilies
