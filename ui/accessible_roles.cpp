@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
+#include "layout.hpp"
 #include "main_window.hpp"
 
 namespace kolva::ui {
@@ -26,7 +27,8 @@ QAccessibleInterface* roleFor(const QString& className, QObject* object) {
     if (className == QLatin1String(MainWindow::staticMetaObject.className())) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
-    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("help")) {
+    if (className == QLatin1String("QLabel") &&
+        object->objectName() == QLatin1StringView(kHelpLineName.data(), kHelpLineName.size())) {
         return new StatusLine(static_cast<QLabel*>(object));
     }
     return nullptr;

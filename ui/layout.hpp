@@ -32,6 +32,9 @@ constexpr QRect toPixels(Twips twips) {
 
 inline constexpr Twips kClientArea{0, 0, 6375, 8265};
 inline constexpr std::string_view kWindowName = "Form1";
+// The help line's name: the window finds it by it, and screen readers are
+// told it is the window's status bar.
+inline constexpr std::string_view kHelpLineName = "help";
 
 // How a label looks; each style fixes font, colour, alignment and background.
 enum class LabelStyle {
@@ -122,7 +125,7 @@ inline constexpr std::array<LabelRow, 3> kWindowLabels = {{
      "Kolva v1.0  \u00b7  free software under the MIT licence",
      {90, 7560, 6165, 375},
      LabelStyle::Credits},
-    {"help", kWindowName, "Kolva 1.0", {180, 7860, 4665, 285}, LabelStyle::Help},
+    {kHelpLineName, kWindowName, "Kolva 1.0", {180, 7860, 4665, 285}, LabelStyle::Help},
     {"Label824",
      kWindowName,
      "Note: A 35 Watt overhead is applied to all calculations.",

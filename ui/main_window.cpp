@@ -77,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     }
     buildLists();
     buildCheckBoxes();
-    help_ = findChild<QLabel*>(QStringLiteral("help"));
+    help_ = findChild<QLabel*>(qText(kHelpLineName));
     findFigures();
     explainOnClick(*findChild<QLabel*>(QStringLiteral("Label18")), Explained::Label18);
     addShortcuts();
