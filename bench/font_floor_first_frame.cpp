@@ -20,14 +20,14 @@ struct Face {
 
 // Liberation Sans at the sizes of the default font, the captions, the lists
 // (condensed), the result headings, the figures and the banner's name.
-constexpr std::array<Face, 6> kFaces = {{
+constexpr auto kFaces = std::to_array<Face>({
     {11, false, QFont::Unstretched},
     {11, true, QFont::Unstretched},
     {11, false, 90},
     {13, true, QFont::Unstretched},
     {21, false, QFont::Unstretched},
     {42, true, QFont::Unstretched},
-}};
+});
 
 class FontSamples final : public QWidget {
 public:

@@ -13,10 +13,10 @@ using kolva::List;
 void pickProcessorCount(benchmark::State& state) {
     kolva::PowerModel model;
     model.load();
-    model.pick(List::Combo1, 15);
+    model.pick(List::ProcessorModel, 15);
     int entry = 0;
     for (auto _ : state) {
-        model.pick(List::Combo2, entry);
+        model.pick(List::ProcessorCount, entry);
         entry = (entry + 1) % 5;
         benchmark::DoNotOptimize(model.estimate());
     }
@@ -26,10 +26,10 @@ BENCHMARK(pickProcessorCount);
 void pickProcessorModel(benchmark::State& state) {
     kolva::PowerModel model;
     model.load();
-    model.pick(List::Combo2, 2);
+    model.pick(List::ProcessorCount, 2);
     int entry = 0;
     for (auto _ : state) {
-        model.pick(List::Combo1, entry);
+        model.pick(List::ProcessorModel, entry);
         entry = (entry + 1) % 57;
         benchmark::DoNotOptimize(model.estimate());
     }
@@ -42,7 +42,7 @@ void toggleUsbController(benchmark::State& state) {
     bool checked = false;
     for (auto _ : state) {
         checked = !checked;
-        model.toggle(Box::Check6, checked);
+        model.toggle(Box::UsbController, checked);
         benchmark::DoNotOptimize(model.estimate());
     }
 }

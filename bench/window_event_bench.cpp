@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     window.show();
     QCoreApplication::processEvents();
 
-    QComboBox* disks = window.list(kolva::List::Combo3);
+    QComboBox* disks = window.list(kolva::List::HardDrives);
     const auto* stock = window.findChild<QLabel*>(QStringLiteral("Label4"));
     constexpr int kPicks = 2000;
     std::vector<qint64> nanoseconds;

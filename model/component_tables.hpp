@@ -16,9 +16,9 @@ struct TableRow {
 
 inline constexpr std::optional<std::string_view> kNoRow = std::nullopt;
 
-// Combo1, watts of one processor. The blank entries separate the makers;
+// The processor models, with the watts of one processor. The blank entries separate the makers;
 // choosing one keeps the processor chosen before it.
-inline constexpr std::array<TableRow, 57> kProcessorTable = {{
+inline constexpr auto kProcessorTable = std::to_array<TableRow>({
     {"Select From Below", "0"},
     {"", kNoRow},
     {"====== Intel ======", "0"},
@@ -76,11 +76,11 @@ inline constexpr std::array<TableRow, 57> kProcessorTable = {{
     {"Duron Morgan", "60"},
     {"Duron Applebred", "57"},
     {"Opteron", "85"},
-}};
+});
 
-// Combo6, watts of one card. Here the blank separators do have a row:
+// The graphics card models, with the watts of one card. Here the blank separators do have a row:
 // choosing one counts no card.
-inline constexpr std::array<TableRow, 36> kGraphicsTable = {{
+inline constexpr auto kGraphicsTable = std::to_array<TableRow>({
     {"Select From Below", "0"},     {"", "0"},
     {"32Mb or Less", "20"},         {"Radeon 7000 Series", "30"},
     {"Radeon 8000 Series", "30"},   {"Radeon 9500 - 9600", "40"},
@@ -99,27 +99,27 @@ inline constexpr std::array<TableRow, 36> kGraphicsTable = {{
     {"GeForce 6800", "49"},         {"GeForce 6800 GT", "65"},
     {"GeForce 6800 Ultra", "77"},   {"GeForce 7800", "68"},
     {"GeForce 7800 GT", "75"},      {"GeForce 7800 GTX", "80"},
-}};
+});
 
-// Combo5, watts of one stick.
-inline constexpr std::array<TableRow, 6> kMemoryTable = {{
+// The memory types, with the watts of one stick.
+inline constexpr auto kMemoryTable = std::to_array<TableRow>({
     {"Select From Below", "0"},
     {"PC66/100 SDRAM", "7"},
     {"PC133/166 SDRAM", "12"},
     {"DDR SDRAM", "10"},
     {"DDR2 SDRAM", "7.5"},
     {"RAMBUS RDRAM", "10"},
-}};
+});
 
-// Combo11 and Combo8, watts of the drive in the bay.
-inline constexpr std::array<TableRow, 6> kOpticalTable = {{
+// The optical drives of both bays, with the watts of the drive.
+inline constexpr auto kOpticalTable = std::to_array<TableRow>({
     {"Select From Below", "0"},
     {"CD-ROM", "20"},
     {"DVD-ROM", "25"},
     {"CDRW", "20"},
     {"DVD / CDRW", "30"},
     {"DVDRW", "25"},
-}};
+});
 
 // The watts of the first row whose text is exactly `text`, if it has any.
 std::optional<std::string_view> lookUp(std::span<const TableRow> table, std::string_view text);

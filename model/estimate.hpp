@@ -9,17 +9,17 @@ namespace kolva {
 
 // The three figures the window shows, each the decimal text of a whole number.
 struct Estimate {
-    std::string stock = "0";  // Label4
-    std::string mild = "0";   // Text31: stock plus 5 %, rounded down
-    std::string heavy = "0";  // Text32: stock plus 10 %, rounded down
+    std::string stock = "0";  // the whole watts of the sum
+    std::string mild = "0";   // stock plus 5 %, rounded down
+    std::string heavy = "0";  // stock plus 10 %, rounded down
 
     friend bool operator==(const Estimate&, const Estimate&) = default;
 };
 
 // Which bus controllers are enabled; each adds its own allowance.
 struct Controllers {
-    bool usb = false;       // Check6
-    bool firewire = false;  // Check9
+    bool usb = false;
+    bool firewire = false;
 };
 
 // What the recalculation adds besides the summed slots, and the factors of

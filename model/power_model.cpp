@@ -7,8 +7,6 @@ namespace kolva {
 
 namespace {
 
-constexpr std::string_view kHelpAtCreation = "Kolva 1.0";
-
 std::string groupTotal(const LoadSheet& sheet, const Group& group) {
     return toText(sheet.number(group.count) * sheet.number(group.unit));
 }
@@ -31,7 +29,7 @@ struct SlotWriter {
 }  // namespace
 
 PowerModel::PowerModel() : help_(kHelpAtCreation) {
-    for (const Box box : {Box::Check6, Box::Check9}) {
+    for (const Box box : {Box::UsbController, Box::FirewireController}) {
         lists_[indexOf(std::get<BusBox>(ruleFor(box).kind).devices)].enabled = false;
     }
 }
@@ -40,7 +38,7 @@ void PowerModel::load() {
     for (const List list : startupOrder()) {
         select(list, 0);
     }
-    sheet_.set(Slot::Text1, "0");
+    sheet_.set(Slot::OtherPciCards, "0");
     estimate_.stock = "0";
     help_ = kStartupHelp;
 }
@@ -99,7 +97,7 @@ EstimateMakeUp PowerModel::makeUp() const {
 }
 
 Controllers PowerModel::controllers() const {
-    return {.usb = isChecked(Box::Check6), .firewire = isChecked(Box::Check9)};
+    return {.usb = isChecked(Box::UsbController), .firewire = isChecked(Box::FirewireController)};
 }
 
 }  // namespace kolva

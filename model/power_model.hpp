@@ -43,9 +43,6 @@ public:
     // The user clicks a figure or the TEC caption: only the help line changes.
     void explain(Explained control);
 
-    // Runs the recalculation on its own, as the hidden debug button does.
-    void recalculate();
-
     // How the figures follow from the load sheet; built only when asked for,
     // so that a pick costs no more for it.
     EstimateMakeUp makeUp() const;
@@ -58,6 +55,7 @@ public:
 
 private:
     void select(List list, int entry);
+    void recalculate();
     Controllers controllers() const;
 
     LoadSheet sheet_;

@@ -49,6 +49,7 @@ struct CountRule {
 // which group total it forms again afterwards.
 struct ListRule {
     List list;
+    std::string_view purpose;  // what the list chooses: "Processor model"
     std::string_view help;
     Slot slot;
     std::variant<LookupRule, CopyRule, CountRule> write;
@@ -69,6 +70,7 @@ struct BusBox {
 
 struct BoxRule {
     Box box;
+    std::string_view caption;  // as the window shows it: "12V Pump"
     std::string_view help;
     Slot slot;
     std::variant<ComponentBox, BusBox> kind;
@@ -87,6 +89,8 @@ std::span<const List, kListCount> startupOrder();
 // The slot value that a count list writes for an entry.
 std::string countValue(const CountRule& rule, std::string_view entry);
 
+// The help line as the window is made, and once its load handler has run.
+inline constexpr std::string_view kHelpAtCreation = "Kolva 1.0";
 inline constexpr std::string_view kStartupHelp = "Kolva v1.0";
 
 }  // namespace kolva

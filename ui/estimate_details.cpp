@@ -1,8 +1,6 @@
 #include "estimate_details.hpp"
 
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -12,10 +10,15 @@
 #include "announcements.hpp"
 #include "layout.hpp"
 #include "main_window.hpp"
+#include "selection_rules.hpp"
 
 namespace kolva::ui {
 
 namespace {
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString makeUpText(const MainWindow& window) {
     return MainWindow::tr("How the estimate is made:") + QLatin1Char('\n') +
@@ -47,17 +50,22 @@ private:
 }  // namespace
 
 QString machineText(const MainWindow& window) {
+    const PowerModel& model = window.model();
     QStringList lines{MainWindow::tr("Kolva power supply estimate")};
     QStringList ticked;
     for (const FocusStop& stop : kFocusOrder) {
-        if (const List* which = std::get_if<List>(&stop)) {
-            const QComboBox* list = window.list(*which);
-            if (list->currentIndex() > 0 && !list->currentText().trimmed().isEmpty()) {
-                lines.append(QStringLiteral("%1: %2").arg(list->accessibleDescription(),
-                                                          list->currentText().trimmed()));
+        if (const List* list = std::get_if<List>(&stop)) {
+            const int entry = model.listState(*list).entry;
+            const QString text =
+                entry > 0
+                    ? QString::fromStdString(entriesOf(*list)[static_cast<std::size_t>(entry)])
+                          .trimmed()
+                    : QString();
+            if (!text.isEmpty()) {
+                lines.append(QStringLiteral("%1: %2").arg(qText(ruleFor(*list).purpose), text));
             }
-        } else if (const QCheckBox* box = window.checkBox(std::get<Box>(stop)); box->isChecked()) {
-            ticked.append(box->text());
+        } else if (const Box box = std::get<Box>(stop); model.isChecked(box)) {
+            ticked.append(qText(ruleFor(box).caption));
         }
     }
     if (!ticked.isEmpty()) {

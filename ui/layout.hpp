@@ -2,11 +2,13 @@
 
 #include <QRect>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <variant>
 
 #include "controls.hpp"
+#include "selection_rules.hpp"
 
 namespace kolva::ui {
 
@@ -69,20 +71,19 @@ struct LabelRow {
     LabelStyle style;
 };
 
-// A list, what it chooses, as a screen reader tells it, and the label that
-// captions it, if any.
+// A list and the label that captions it, if any.
 struct ListRow {
     List list;
+    std::string_view name;
     std::string_view parent;
     Twips at;
-    std::string_view purpose;
     std::string_view caption;
 };
 
 struct CheckRow {
     Box box;
+    std::string_view name;
     std::string_view parent;
-    std::string_view caption;
     Twips at;
 };
 
@@ -101,7 +102,7 @@ struct PictureRow {
 
 // Frames come parents first; within each table the order is the stacking
 // order, back to front.
-inline constexpr std::array<FrameRow, 12> kFrames = {{
+inline constexpr auto kFrames = std::to_array<FrameRow>({
     {"Frame16", kWindowName, "", {210, 1440, 5985, 6135}, false},
     {"Frame5", "Frame16", "CPU", {30, -30, 3525, 765}, true},
     {"Frame7", "Frame16", "RAM", {30, 780, 3525, 765}, true},
@@ -114,27 +115,45 @@ inline constexpr std::array<FrameRow, 12> kFrames = {{
     {"Frame3", "Frame16", "PCI Cards", {3630, -30, 2265, 2595}, true},
     {"Frame4", "Frame16", "Miscellaneous", {3630, 2610, 2265, 2595}, true},
     {"Frame2", "Frame16", "", {30, 5220, 5865, 855}, true},
-}};
+});
+
+// Two texts joined at compile time, for a row that begins with a text that
+// another part of Kolva shows on its own.
+template <const std::string_view& First, const std::string_view& Second>
+struct Joined {
+    static constexpr auto chars = [] {
+        std::array<char, First.size() + Second.size()> all{};
+        std::copy(First.begin(), First.end(), all.begin());
+        std::copy(Second.begin(), Second.end(), all.begin() + First.size());
+        return all;
+    }();
+    static constexpr std::string_view text{chars.data(), chars.size()};
+};
+
+// The credits line follows the program's name and version.
+inline constexpr std::string_view kLicenceNote = "  \u00b7  free software under the MIT licence";
+// The TEC list's caption, which explains itself when clicked.
+inline constexpr std::string_view kTecCaptionName = "Label18";
 
 // On the window, beneath the panel; back to front: the credits line, the help
 // line, then the note line. The note line is 120 twips wider than the layout's
 // 3945, so that the metric-compatible sans-serif shows its last character.
-inline constexpr std::array<LabelRow, 3> kWindowLabels = {{
+inline constexpr auto kWindowLabels = std::to_array<LabelRow>({
     {"Label1",
      kWindowName,
-     "Kolva v1.0  \u00b7  free software under the MIT licence",
+     Joined<kStartupHelp, kLicenceNote>::text,
      {90, 7560, 6165, 375},
      LabelStyle::Credits},
-    {kHelpLineName, kWindowName, "Kolva 1.0", {180, 7860, 4665, 285}, LabelStyle::Help},
+    {kHelpLineName, kWindowName, kHelpAtCreation, {180, 7860, 4665, 285}, LabelStyle::Help},
     {"Label824",
      kWindowName,
      "Note: A 35 Watt overhead is applied to all calculations.",
      {210, 1200, 4065, 255},
      LabelStyle::Note},
-}};
+});
 
 // In the frames, beneath their controls.
-inline constexpr std::array<LabelRow, 21> kFrameLabels = {{
+inline constexpr auto kFrameLabels = std::to_array<LabelRow>({
     {"Label13", "Frame5", "X", {2520, 360, 315, 195}, LabelStyle::Times},
     {"Label14", "Frame7", "X", {2520, 360, 315, 195}, LabelStyle::Times},
     {"Label15", "Frame6", "X", {2520, 360, 315, 195}, LabelStyle::Times},
@@ -157,49 +176,45 @@ inline constexpr std::array<LabelRow, 21> kFrameLabels = {{
     // The overclock figures sit above their unit labels, on an opaque ground.
     {"Text31", "Frame2", "0", {2100, 420, 855, 345}, LabelStyle::Mild},
     {"Text32", "Frame2", "0", {3990, 420, 885, 345}, LabelStyle::Heavy},
-}};
+});
 
 inline constexpr std::array<ListRow, kListCount> kLists = {{
-    {List::Combo1, "Frame5", {120, 270, 2415, 315}, "Processor model", ""},
-    {List::Combo2, "Frame5", {2820, 270, 585, 315}, "Number of processors", ""},
-    {List::Combo5, "Frame7", {120, 270, 2415, 315}, "Memory type", ""},
-    {List::Combo4, "Frame7", {2820, 270, 585, 315}, "Number of memory sticks", ""},
-    {List::Combo6, "Frame6", {120, 270, 2415, 315}, "Graphics card model", ""},
-    {List::Combo7, "Frame6", {2820, 270, 585, 315}, "Number of graphics cards", ""},
-    {List::Combo12, "Frame1", {2760, 300, 645, 315}, "TEC watts", "Label18"},
-    {List::Combo11, "Frame10", {120, 270, 1485, 315}, "Optical drive 1", ""},
-    {List::Combo8, "Frame8", {120, 270, 1485, 315}, "Optical drive 2", ""},
-    {List::Combo15, "Frame12", {1050, 630, 555, 315}, "Number of USB devices", "Label20"},
-    {List::Combo16, "Frame13", {1050, 600, 555, 315}, "Number of Firewire devices", "Label21"},
-    {List::Combo18, "Frame3", {1380, 2130, 645, 315}, "Number of additional PCI cards", "Label3"},
-    {List::Combo9, "Frame4", {1380, 330, 645, 315}, "Number of system fans", "Label2"},
-    {List::Combo10, "Frame4", {1380, 780, 645, 315}, "Number of case lights", "Label11"},
-    {List::Combo13, "Frame4", {1380, 1230, 645, 315}, "Number of card readers", "Label12"},
-    {List::Combo14,
-     "Frame4",
-     {1380, 1680, 645, 315},
-     "Number of floppy, Zip and tape drives",
-     "Label17"},
-    {List::Combo3, "Frame4", {1380, 2130, 645, 315}, "Number of hard drives", "Label10"},
+    {List::ProcessorModel, "Combo1", "Frame5", {120, 270, 2415, 315}, ""},
+    {List::ProcessorCount, "Combo2", "Frame5", {2820, 270, 585, 315}, ""},
+    {List::MemoryType, "Combo5", "Frame7", {120, 270, 2415, 315}, ""},
+    {List::MemoryStickCount, "Combo4", "Frame7", {2820, 270, 585, 315}, ""},
+    {List::GraphicsCardModel, "Combo6", "Frame6", {120, 270, 2415, 315}, ""},
+    {List::GraphicsCardCount, "Combo7", "Frame6", {2820, 270, 585, 315}, ""},
+    {List::TecWatts, "Combo12", "Frame1", {2760, 300, 645, 315}, "Label18"},
+    {List::OpticalDrive1, "Combo11", "Frame10", {120, 270, 1485, 315}, ""},
+    {List::OpticalDrive2, "Combo8", "Frame8", {120, 270, 1485, 315}, ""},
+    {List::UsbDevices, "Combo15", "Frame12", {1050, 630, 555, 315}, "Label20"},
+    {List::FirewireDevices, "Combo16", "Frame13", {1050, 600, 555, 315}, "Label21"},
+    {List::OtherPciCards, "Combo18", "Frame3", {1380, 2130, 645, 315}, "Label3"},
+    {List::SystemFans, "Combo9", "Frame4", {1380, 330, 645, 315}, "Label2"},
+    {List::CaseLights, "Combo10", "Frame4", {1380, 780, 645, 315}, "Label11"},
+    {List::CardReaders, "Combo13", "Frame4", {1380, 1230, 645, 315}, "Label12"},
+    {List::FloppyDrives, "Combo14", "Frame4", {1380, 1680, 645, 315}, "Label17"},
+    {List::HardDrives, "Combo3", "Frame4", {1380, 2130, 645, 315}, "Label10"},
 }};
 
 inline constexpr std::array<CheckRow, kBoxCount> kCheckBoxes = {{
-    {Box::Check7, "Frame1", "12V Pump", {180, 300, 1185, 315}},
-    {Box::Check6, "Frame12", "USB Enabled", {120, 270, 1545, 315}},
-    {Box::Check9, "Frame13", "1394 Enabled", {120, 270, 1515, 315}},
-    {Box::Check1, "Frame3", "56k Modem", {240, 240, 1335, 315}},
-    {Box::Check2, "Frame3", "Network Card", {240, 540, 1875, 315}},
-    {Box::Check3, "Frame3", "Sound Card", {240, 840, 1335, 315}},
-    {Box::Check4, "Frame3", "Audio Front Panel", {240, 1140, 1935, 315}},
-    {Box::Check5, "Frame3", "SCSI Card", {240, 1440, 1515, 315}},
-    {Box::Check8, "Frame3", "TV Tuner", {240, 1740, 1125, 315}},
+    {Box::WaterPump, "Check7", "Frame1", {180, 300, 1185, 315}},
+    {Box::UsbController, "Check6", "Frame12", {120, 270, 1545, 315}},
+    {Box::FirewireController, "Check9", "Frame13", {120, 270, 1515, 315}},
+    {Box::DialUpModem, "Check1", "Frame3", {240, 240, 1335, 315}},
+    {Box::NetworkCard, "Check2", "Frame3", {240, 540, 1875, 315}},
+    {Box::SoundCard, "Check3", "Frame3", {240, 840, 1335, 315}},
+    {Box::AudioFrontPanel, "Check4", "Frame3", {240, 1140, 1935, 315}},
+    {Box::ScsiCard, "Check5", "Frame3", {240, 1440, 1515, 315}},
+    {Box::TvTuner, "Check8", "Frame3", {240, 1740, 1125, 315}},
 }};
 
-inline constexpr std::array<LineRow, 3> kLines = {{
+inline constexpr auto kLines = std::to_array<LineRow>({
     {"Frame1", 1440, 120, 780},
     {"Frame2", 1950, 120, 840},
     {"Frame2", 3900, 120, 840},
-}};
+});
 
 inline constexpr PictureRow kBackgroundPicture{"Image2", {0, 0, 6375, 8250}};
 inline constexpr PictureRow kQuitPicture{"Image1", {5010, 7860, 1230, 315}};
@@ -208,12 +223,14 @@ inline constexpr PictureRow kQuitPicture{"Image1", {5010, 7860, 1230, 315}};
 using FocusStop = std::variant<List, Box>;
 
 // Keyboard focus runs through these controls in this order.
-inline constexpr std::array<FocusStop, 26> kFocusOrder = {
-    List::Combo1,  List::Combo2,  List::Combo5,  List::Combo4, List::Combo6,  List::Combo7,
-    Box::Check7,   List::Combo12, List::Combo11, List::Combo8, Box::Check6,   List::Combo15,
-    Box::Check9,   List::Combo16, Box::Check1,   Box::Check2,  Box::Check3,   Box::Check4,
-    Box::Check5,   Box::Check8,   List::Combo18, List::Combo9, List::Combo10, List::Combo13,
-    List::Combo14, List::Combo3,
-};
+inline constexpr auto kFocusOrder = std::to_array<FocusStop>({
+    List::ProcessorModel,    List::ProcessorCount,    List::MemoryType,   List::MemoryStickCount,
+    List::GraphicsCardModel, List::GraphicsCardCount, Box::WaterPump,     List::TecWatts,
+    List::OpticalDrive1,     List::OpticalDrive2,     Box::UsbController, List::UsbDevices,
+    Box::FirewireController, List::FirewireDevices,   Box::DialUpModem,   Box::NetworkCard,
+    Box::SoundCard,          Box::AudioFrontPanel,    Box::ScsiCard,      Box::TvTuner,
+    List::OtherPciCards,     List::SystemFans,        List::CaseLights,   List::CardReaders,
+    List::FloppyDrives,      List::HardDrives,
+});
 
 }  // namespace kolva::ui

@@ -76,7 +76,7 @@ constexpr auto kCentred = Qt::AlignHCenter | Qt::AlignTop;
 constexpr auto kRight = Qt::AlignRight | Qt::AlignTop;
 constexpr auto kFigure = Qt::AlignRight | Qt::AlignVCenter;
 
-constexpr std::array<LabelLook, 11> kLabelLooks = {{
+constexpr auto kLabelLooks = std::to_array<LabelLook>({
     {LabelStyle::Field, boldFont, colour::kLavender, kLeft, {}, false},
     {LabelStyle::OpaqueField, boldFont, colour::kLavender, kLeft, colour::kBlack, false},
     {LabelStyle::Times, defaultFont, colour::kWhite, kCentred, {}, false},
@@ -88,7 +88,7 @@ constexpr std::array<LabelLook, 11> kLabelLooks = {{
     {LabelStyle::Stock, figureFont, colour::kStock, kFigure, {}, false},
     {LabelStyle::Mild, figureFont, colour::kMild, kFigure, colour::kBlack, false},
     {LabelStyle::Heavy, figureFont, colour::kHeavy, kFigure, colour::kBlack, false},
-}};
+});
 static_assert(inKeyOrder(kLabelLooks, &LabelLook::style));
 
 void setColours(QWidget& widget, QColor text, QColor background) {

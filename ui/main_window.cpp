@@ -35,9 +35,9 @@ struct FigureRow {
     std::string Estimate::*value;
 };
 constexpr std::array<FigureRow, kFigureCount> kFigures = {{
-    {"Label4", "Label8889", Explained::Label4, &Estimate::stock},
-    {"Text31", "Label9", Explained::Text31, &Estimate::mild},
-    {"Text32", "Label5", Explained::Text32, &Estimate::heavy},
+    {"Label4", "Label8889", Explained::StockFigure, &Estimate::stock},
+    {"Text31", "Label9", Explained::MildFigure, &Estimate::mild},
+    {"Text32", "Label5", Explained::HeavyFigure, &Estimate::heavy},
 }};
 
 // Shows a figure and names it for screen readers as "Stock Speeds: 300", so
@@ -79,7 +79,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     buildCheckBoxes();
     help_ = findChild<QLabel*>(qText(kHelpLineName));
     findFigures();
-    explainOnClick(*findChild<QLabel*>(QStringLiteral("Label18")), Explained::Label18);
+    explainOnClick(*findChild<QLabel*>(qText(kTecCaptionName)), Explained::TecCaption);
     addShortcuts();
     setFocusOrder();
     centreOnScreen();
@@ -137,13 +137,13 @@ void MainWindow::placeLabel(const LabelRow& row) {
 void MainWindow::buildLists() {
     for (const ListRow& row : kLists) {
         auto* combo = new QComboBox(container(row.parent));
-        combo->setObjectName(qText(controlName(row.list)));
+        combo->setObjectName(qText(row.name));
         combo->setGeometry(toPixels(row.at));
         // Screen readers read the chosen entry as the list's name, and what
         // the list is for from its description. Qt names a list whose entry
         // is blank by this name instead; without it the list would take its
         // frame's caption, which sounds like an entry.
-        combo->setAccessibleDescription(qText(row.purpose));
+        combo->setAccessibleDescription(qText(ruleFor(row.list).purpose));
         combo->setAccessibleName(tr("blank"));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
         // The caption beside a list is its label. Before Qt 6.5 a list offers
@@ -171,9 +171,10 @@ void MainWindow::buildLists() {
 
 void MainWindow::buildCheckBoxes() {
     for (const CheckRow& row : kCheckBoxes) {
-        auto* box = new QCheckBox(qText(row.caption), container(row.parent));
-        box->setObjectName(qText(controlName(row.box)));
-        box->setAccessibleDescription(qText(ruleFor(row.box).help));
+        const BoxRule& rule = ruleFor(row.box);
+        auto* box = new QCheckBox(qText(rule.caption), container(row.parent));
+        box->setObjectName(qText(row.name));
+        box->setAccessibleDescription(qText(rule.help));
         box->setGeometry(toPixels(row.at));
         styleCheckBox(*box);
         // Every change of the box's state, whether clicked, ticked with Space

@@ -18,7 +18,7 @@ class EstimateAnnouncer;
 
 inline constexpr std::size_t kFigureCount = 3;
 
-// Kolva's one window, Form1: a borderless, fixed-size window that builds its
+// Kolva's one window: a borderless, fixed-size window that builds its
 // controls from the layout tables, forwards every user action to the model
 // and shows what the model reports. Constructing it runs the load handler, so
 // it is complete before it is first shown.

@@ -2,6 +2,7 @@
 
 #include "oracle.hpp"
 #include "power_model.hpp"
+#include "selection_rules.hpp"
 
 namespace kolva::fuzz {
 
@@ -45,7 +46,7 @@ std::optional<std::string> compare(const PowerModel& model, const oracle::Oracle
         const auto list = static_cast<List>(i);
         if (model.listState(list).entry != expected.entry(list) ||
             model.listState(list).enabled != expected.enabled(list)) {
-            return "the state of " + std::string(controlName(list));
+            return "the state of " + std::string(ruleFor(list).purpose);
         }
     }
     return std::nullopt;

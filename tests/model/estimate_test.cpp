@@ -43,14 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
                      {},
                      {.usb = true, .firewire = true},
                      {"65", "68", "71"}},
+        EstimateCase{"SumOf265",
+                     {{Slot::HardDrives, "200"}, {Slot::TecElement, "65"}},
+                     {},
+                     {"300", "315", "330"}},
         EstimateCase{
-            "SumOf265", {{Slot::Text28, "200"}, {Slot::Text30, "65"}}, {}, {"300", "315", "330"}},
-        EstimateCase{"OverclockUsesRoundedStock", {{Slot::Text19, "22.5"}}, {}, {"57", "59", "62"}},
-        EstimateCase{"OneHalfWattStick", {{Slot::Text19, "7.5"}}, {}, {"42", "44", "46"}},
-        EstimateCase{"StockOf100IsExact", {{Slot::Text1, "65"}}, {}, {"100", "105", "110"}},
-        EstimateCase{"LastSummedSlotCounts", {{Slot::firewire, "96"}}, {}, {"131", "137", "144"}},
+            "OverclockUsesRoundedStock", {{Slot::MemoryTotal, "22.5"}}, {}, {"57", "59", "62"}},
+        EstimateCase{"OneHalfWattStick", {{Slot::MemoryTotal, "7.5"}}, {}, {"42", "44", "46"}},
+        EstimateCase{"StockOf100IsExact", {{Slot::OtherPciCards, "65"}}, {}, {"100", "105", "110"}},
+        EstimateCase{
+            "LastSummedSlotCounts", {{Slot::FirewireDevices, "96"}}, {}, {"131", "137", "144"}},
         EstimateCase{"UnitAndCountSlotsAreNotSummed",
-                     {{Slot::CPU, "110"}, {Slot::Text2, "8"}, {Slot::Text4, "7.5"}},
+                     {{Slot::ProcessorWatts, "110"},
+                      {Slot::ProcessorCount, "8"},
+                      {Slot::MemoryStickWatts, "7.5"}},
                      {},
                      {"0", "0", "0"}}),
     CaseName());
@@ -60,7 +66,7 @@ TEST(Recalculation, EveryWholeStockMatchesIntegerArithmetic) {
     // 15-digit text must never lose or gain a watt against exact arithmetic.
     for (int stock = 36; stock <= 5000; ++stock) {
         LoadSheet sheet;
-        sheet.set(Slot::Text30, std::to_string(stock - 35));
+        sheet.set(Slot::TecElement, std::to_string(stock - 35));
         const Estimate got = estimateFor(sheet, {});
         ASSERT_EQ(got.stock, std::to_string(stock));
         ASSERT_EQ(got.mild, std::to_string(stock * 105 / 100)) << stock;
@@ -70,15 +76,15 @@ TEST(Recalculation, EveryWholeStockMatchesIntegerArithmetic) {
 
 TEST(MakeUp, DescribesOneMachineLineByLine) {
     testing_support::LoadedModel machine;
-    machine.pick(List::Combo1, "Pentium 4 Prescott")
-        .pick(List::Combo2, "2")
-        .pick(List::Combo5, "DDR2 SDRAM")
-        .pick(List::Combo4, "3")
-        .pick(List::Combo11, "DVDRW")
-        .pick(List::Combo9, "3")
-        .toggle(Box::Check3, true)
-        .toggle(Box::Check6, true)
-        .pick(List::Combo15, "2");
+    machine.pick(List::ProcessorModel, "Pentium 4 Prescott")
+        .pick(List::ProcessorCount, "2")
+        .pick(List::MemoryType, "DDR2 SDRAM")
+        .pick(List::MemoryStickCount, "3")
+        .pick(List::OpticalDrive1, "DVDRW")
+        .pick(List::SystemFans, "3")
+        .toggle(Box::SoundCard, true)
+        .toggle(Box::UsbController, true)
+        .pick(List::UsbDevices, "2");
     EXPECT_EQ(describe(machine.model.makeUp()),
               "Memory: 3 × 7.5 W = 22.5 W\n"
               "Processors: 2 × 89 W = 178 W\n"

@@ -66,16 +66,19 @@ Group bus(Box controller, List devices, bool enabled) {
 
 std::vector<Group> groupsFor(bool usb, bool firewire) {
     std::vector<Group> groups = {
-        countedGroup(List::Combo1, List::Combo2),  countedGroup(List::Combo6, List::Combo7),
-        countedGroup(List::Combo5, List::Combo4),  bus(Box::Check6, List::Combo15, usb),
-        bus(Box::Check9, List::Combo16, firewire),
+        countedGroup(List::ProcessorModel, List::ProcessorCount),
+        countedGroup(List::GraphicsCardModel, List::GraphicsCardCount),
+        countedGroup(List::MemoryType, List::MemoryStickCount),
+        bus(Box::UsbController, List::UsbDevices, usb),
+        bus(Box::FirewireController, List::FirewireDevices, firewire),
     };
-    for (const List list : {List::Combo3, List::Combo8, List::Combo9, List::Combo10, List::Combo11,
-                            List::Combo12, List::Combo13, List::Combo14, List::Combo18}) {
+    for (const List list : {List::HardDrives, List::OpticalDrive2, List::SystemFans,
+                            List::CaseLights, List::OpticalDrive1, List::TecWatts,
+                            List::CardReaders, List::FloppyDrives, List::OtherPciCards}) {
         groups.push_back(singleList(list));
     }
-    for (const Box which : {Box::Check1, Box::Check2, Box::Check3, Box::Check4, Box::Check5,
-                            Box::Check7, Box::Check8}) {
+    for (const Box which : {Box::DialUpModem, Box::NetworkCard, Box::SoundCard,
+                            Box::AudioFrontPanel, Box::ScsiCard, Box::WaterPump, Box::TvTuner}) {
         groups.push_back(box(which));
     }
     return groups;
@@ -124,8 +127,8 @@ TEST(Exhaustive, EveryReachableSumAndControllerStateMatchesTheOracle) {
                 }
                 PowerModel model;
                 model.load();
-                model.toggle(Box::Check6, usb);
-                model.toggle(Box::Check9, firewire);
+                model.toggle(Box::UsbController, usb);
+                model.toggle(Box::FirewireController, firewire);
                 int remaining = sum;
                 for (std::size_t g = groups.size(); g-- > 0;) {
                     const auto o = static_cast<std::size_t>(

@@ -14,7 +14,7 @@ namespace kolva::testing_support {
 inline int entryIndex(List list, std::string_view text) {
     const auto& entries = entriesOf(list);
     const auto found = std::find(entries.begin(), entries.end(), text);
-    EXPECT_NE(found, entries.end()) << "no entry \"" << text << "\" in " << controlName(list);
+    EXPECT_NE(found, entries.end()) << "no entry \"" << text << "\" in " << ruleFor(list).purpose;
     return static_cast<int>(found - entries.begin());
 }
 

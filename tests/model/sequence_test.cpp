@@ -4,6 +4,7 @@
 
 #include "oracle.hpp"
 #include "power_model.hpp"
+#include "selection_rules.hpp"
 
 namespace kolva {
 namespace {
@@ -49,8 +50,8 @@ void expectMakeUpAgreement(const PowerModel& model, const oracle::Oracle& expect
         sum += addend.watts;
     }
     ASSERT_EQ(sum, makeUp.total);
-    const int allowances =
-        (expected.checked(Box::Check6) ? 20 : 0) + (expected.checked(Box::Check9) ? 40 : 0);
+    const int allowances = (expected.checked(Box::UsbController) ? 20 : 0) +
+                           (expected.checked(Box::FirewireController) ? 40 : 0);
     ASSERT_EQ(makeUp.total * 2, expected.halfWatts() + 70 + allowances);
     const oracle::Figures figures = expected.figures();
     ASSERT_EQ(makeUp.figures.stock, figures.stock);
@@ -67,8 +68,8 @@ void expectAgreement(const PowerModel& model, const oracle::Oracle& expected) {
     ASSERT_EQ(model.help(), expected.help());
     for (std::size_t i = 0; i < kListCount; ++i) {
         const auto list = static_cast<List>(i);
-        ASSERT_EQ(model.listState(list).entry, expected.entry(list)) << controlName(list);
-        ASSERT_EQ(model.listState(list).enabled, expected.enabled(list)) << controlName(list);
+        ASSERT_EQ(model.listState(list).entry, expected.entry(list)) << ruleFor(list).purpose;
+        ASSERT_EQ(model.listState(list).enabled, expected.enabled(list)) << ruleFor(list).purpose;
     }
 }
 

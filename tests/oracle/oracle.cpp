@@ -8,19 +8,19 @@ constexpr int kBlank = -1;
 
 // Watts by entry position. The processor list's blank separators keep the
 // previous processor, so they are marked rather than given a value.
-constexpr std::array<int, 57> kProcessorWatts = {
+constexpr auto kProcessorWatts = std::to_array<int>({
     0,   kBlank, 0,  kBlank, 17, 35, 26, 32, 27,  35,  62,  78,  65,  100, 64, 89, 105, 103, 78, 92,
     110, kBlank, 0,  kBlank, 15, 18, 18, 35, 45,  55,  60,  49,  56,  59,  63, 65, 69,  53,  62, 68,
     74,  68,     74, 77,     66, 60, 89, 89, 104, 104, 110, 110, 110, 42,  60, 57, 85,
-};
-constexpr std::array<int, 36> kGraphicsWatts = {
+});
+constexpr auto kGraphicsWatts = std::to_array<int>({
     0,  0,  20, 30, 30, 40, 54, 68, 40, 60, 72, 56, 56, 66, 75, 95, 115, 0,
     30, 30, 35, 41, 50, 55, 62, 60, 79, 65, 67, 70, 49, 65, 77, 68, 75,  80,
-};
-constexpr std::array<int, 6> kMemoryHalfWatts = {0, 14, 24, 20, 15, 20};
-constexpr std::array<int, 6> kOpticalWatts = {0, 20, 25, 20, 30, 25};
-constexpr std::array<int, 5> kProcessorCounts = {0, 1, 2, 4, 8};
-constexpr std::array<int, 4> kGraphicsCounts = {0, 1, 2, 4};
+});
+constexpr auto kMemoryHalfWatts = std::to_array<int>({0, 14, 24, 20, 15, 20});
+constexpr auto kOpticalWatts = std::to_array<int>({0, 20, 25, 20, 30, 25});
+constexpr auto kProcessorCounts = std::to_array<int>({0, 1, 2, 4, 8});
+constexpr auto kGraphicsCounts = std::to_array<int>({0, 1, 2, 4});
 
 struct ListFacts {
     int entries;
@@ -29,23 +29,23 @@ struct ListFacts {
 };
 
 constexpr std::array<ListFacts, kListCount> kLists = {{
-    {57, 0, "Central Processing Unit"},                                // Combo1
-    {5, 0, "# of CPU's in system"},                                    // Combo2
-    {13, 25, "# of Hard Disk Drives in system"},                       // Combo3
-    {9, 0, "# of sticks of RAM in system"},                            // Combo4
-    {6, 0, "Random Access Memory"},                                    // Combo5
-    {36, 0, "Video Graphics Accellerator"},                            // Combo6
-    {4, 0, "# of VGA cards in system"},                                // Combo7
-    {6, 0, "Type of optical drive in system"},                         // Combo8
-    {13, 3, "# of Cooling Fans in system"},                            // Combo9
-    {13, 5, "# of Case Lights (Cold Cathode Flourescents or Neons)"},  // Combo10
-    {6, 0, "Type of optical drive in system"},                         // Combo11
-    {100, 10, "Thermoelectret, or Peltier cooling"},                   // Combo12
-    {5, 10, "# of X-in-1 Card Readers in system"},                     // Combo13
-    {5, 8, "# of Floppy, LS120, Zip, and Tape Drives in system"},      // Combo14
-    {13, 5, "# of USB devices attached to system"},                    // Combo15
-    {13, 8, "# of Firewire devices attached to system"},               // Combo16
-    {8, 5, "# of other non-specific PCI devices"},                     // Combo18
+    {57, 0, "Central Processing Unit"},                                // processor model
+    {5, 0, "# of CPU's in system"},                                    // processor count
+    {13, 25, "# of Hard Disk Drives in system"},                       // hard drives
+    {9, 0, "# of sticks of RAM in system"},                            // memory stick count
+    {6, 0, "Random Access Memory"},                                    // memory type
+    {36, 0, "Video Graphics Accellerator"},                            // graphics card model
+    {4, 0, "# of VGA cards in system"},                                // graphics card count
+    {6, 0, "Type of optical drive in system"},                         // optical drive 2
+    {13, 3, "# of Cooling Fans in system"},                            // system fans
+    {13, 5, "# of Case Lights (Cold Cathode Flourescents or Neons)"},  // case lights
+    {6, 0, "Type of optical drive in system"},                         // optical drive 1
+    {100, 10, "Thermoelectret, or Peltier cooling"},                   // TEC watts
+    {5, 10, "# of X-in-1 Card Readers in system"},                     // card readers
+    {5, 8, "# of Floppy, LS120, Zip, and Tape Drives in system"},      // floppy drives
+    {13, 5, "# of USB devices attached to system"},                    // USB devices
+    {13, 8, "# of Firewire devices attached to system"},               // Firewire devices
+    {8, 5, "# of other non-specific PCI devices"},                     // other PCI cards
 }};
 
 struct BoxFacts {
@@ -91,8 +91,8 @@ int entryCount(List list) {
 
 int halfWattsOfEntry(List list, int entry) {
     switch (list) {
-        case List::Combo8:
-        case List::Combo11:
+        case List::OpticalDrive2:
+        case List::OpticalDrive1:
             return 2 * kOpticalWatts[static_cast<std::size_t>(entry)];
         default:
             return 2 * entry * kLists[indexOf(list)].wattsPerStep;
@@ -105,8 +105,8 @@ int halfWattsOfBox(Box box) {
 
 Oracle::Oracle() : help_("Kolva v1.0") {
     enabled_.fill(true);
-    enabled_[indexOf(List::Combo15)] = false;
-    enabled_[indexOf(List::Combo16)] = false;
+    enabled_[indexOf(List::UsbDevices)] = false;
+    enabled_[indexOf(List::FirewireDevices)] = false;
 }
 
 void Oracle::pick(List list, int entry) {
@@ -115,7 +115,8 @@ void Oracle::pick(List list, int entry) {
     }
     entries_[indexOf(list)] = entry;
     help_ = kLists[indexOf(list)].help;
-    if (list == List::Combo1 && kProcessorWatts[static_cast<std::size_t>(entry)] != kBlank) {
+    if (list == List::ProcessorModel &&
+        kProcessorWatts[static_cast<std::size_t>(entry)] != kBlank) {
         processorHalfWatts_ = 2 * kProcessorWatts[static_cast<std::size_t>(entry)];
     }
 }
@@ -123,8 +124,8 @@ void Oracle::pick(List list, int entry) {
 void Oracle::toggle(Box box, bool checked) {
     checked_[indexOf(box)] = checked;
     help_ = kBoxes[indexOf(box)].help;
-    if (box == Box::Check6 || box == Box::Check9) {
-        const List devices = box == Box::Check6 ? List::Combo15 : List::Combo16;
+    if (box == Box::UsbController || box == Box::FirewireController) {
+        const List devices = box == Box::UsbController ? List::UsbDevices : List::FirewireDevices;
         enabled_[indexOf(devices)] = checked;
         entries_[indexOf(devices)] = 0;
     }
@@ -136,12 +137,14 @@ void Oracle::explain(Explained control) {
 
 int Oracle::halfWatts() const {
     const auto at = [this](List list) { return static_cast<std::size_t>(entry(list)); };
-    int sum = processorHalfWatts_ * kProcessorCounts[at(List::Combo2)];
-    sum += 2 * kGraphicsWatts[at(List::Combo6)] * kGraphicsCounts[at(List::Combo7)];
-    sum += kMemoryHalfWatts[at(List::Combo5)] * entry(List::Combo4);
+    int sum = processorHalfWatts_ * kProcessorCounts[at(List::ProcessorCount)];
+    sum += 2 * kGraphicsWatts[at(List::GraphicsCardModel)] *
+           kGraphicsCounts[at(List::GraphicsCardCount)];
+    sum += kMemoryHalfWatts[at(List::MemoryType)] * entry(List::MemoryStickCount);
     for (const List list :
-         {List::Combo3, List::Combo8, List::Combo9, List::Combo10, List::Combo11, List::Combo12,
-          List::Combo13, List::Combo14, List::Combo15, List::Combo16, List::Combo18}) {
+         {List::HardDrives, List::OpticalDrive2, List::SystemFans, List::CaseLights,
+          List::OpticalDrive1, List::TecWatts, List::CardReaders, List::FloppyDrives,
+          List::UsbDevices, List::FirewireDevices, List::OtherPciCards}) {
         sum += halfWattsOfEntry(list, entry(list));
     }
     for (std::size_t i = 0; i < kBoxCount; ++i) {
@@ -151,7 +154,7 @@ int Oracle::halfWatts() const {
 }
 
 Figures Oracle::figures() const {
-    return figuresFor(halfWatts(), checked(Box::Check6), checked(Box::Check9));
+    return figuresFor(halfWatts(), checked(Box::UsbController), checked(Box::FirewireController));
 }
 
 }  // namespace kolva::oracle

@@ -6,7 +6,7 @@ namespace kolva::oracle {
 
 namespace {
 
-constexpr std::array<Placement, 64> kPlacements = {{
+constexpr auto kPlacements = std::to_array<Placement>({
     {"Image2", "Form1", 0, 0, 6375, 8250},
     // 120 twips wider than designed, so the whole line shows in the
     // metric-compatible sans-serif.
@@ -80,10 +80,10 @@ constexpr std::array<Placement, 64> kPlacements = {{
     {"Label5", "Frame2", 3990, 150, 1845, 255},
     {"Text32", "Frame2", 3990, 420, 885, 345},
     {"Label565", "Frame2", 4830, 510, 705, 255},
-}};
+});
 
 // "MS Sans Serif" 8.25 pt is the default font; the figures are "Arial".
-constexpr std::array<TextLook, 33> kTextLooks = {{
+constexpr auto kTextLooks = std::to_array<TextLook>({
     {"Label824", 8.25, false, Align::Left},  {"Label1", 8.25, false, Align::Centre},
     {"help", 8.25, false, Align::Centre},    {"Label13", 8.25, false, Align::Centre},
     {"Label14", 8.25, false, Align::Centre}, {"Label15", 8.25, false, Align::Centre},
@@ -101,7 +101,7 @@ constexpr std::array<TextLook, 33> kTextLooks = {{
     {"Check2", 8.25, true, Align::Left},     {"Check3", 8.25, true, Align::Left},
     {"Check4", 8.25, true, Align::Left},     {"Check5", 8.25, true, Align::Left},
     {"Check8", 8.25, true, Align::Left},
-}};
+});
 
 }  // namespace
 

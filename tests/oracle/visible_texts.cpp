@@ -6,7 +6,7 @@ namespace kolva::oracle {
 
 namespace {
 
-constexpr std::array<ShownText, 45> kShownTexts = {{
+constexpr auto kShownTexts = std::to_array<ShownText>({
     // Frames; the component panel and the result frame have no caption.
     {"Frame16", ""},
     {"Frame5", "CPU"},
@@ -56,9 +56,9 @@ constexpr std::array<ShownText, 45> kShownTexts = {{
     {"Check4", "Audio Front Panel"},
     {"Check5", "SCSI Card"},
     {"Check8", "TV Tuner"},
-}};
+});
 
-constexpr std::array<std::string_view, 57> kProcessors = {
+constexpr auto kProcessors = std::to_array<std::string_view>({
     "Select From Below",
     "",
     "====== Intel ======",
@@ -116,9 +116,9 @@ constexpr std::array<std::string_view, 57> kProcessors = {
     "Duron Morgan",
     "Duron Applebred",
     "Opteron",
-};
+});
 
-constexpr std::array<std::string_view, 36> kGraphicsCards = {
+constexpr auto kGraphicsCards = std::to_array<std::string_view>({
     "Select From Below",   "",
     "32Mb or Less",        "Radeon 7000 Series",
     "Radeon 8000 Series",  "Radeon 9500 - 9600",
@@ -137,25 +137,34 @@ constexpr std::array<std::string_view, 36> kGraphicsCards = {
     "GeForce 6800",        "GeForce 6800 GT",
     "GeForce 6800 Ultra",  "GeForce 7800",
     "GeForce 7800 GT",     "GeForce 7800 GTX",
-};
+});
 
-constexpr std::array<std::string_view, 6> kMemoryTypes = {
-    "Select From Below", "PC66/100 SDRAM", "PC133/166 SDRAM",
-    "DDR SDRAM",         "DDR2 SDRAM",     "RAMBUS RDRAM",
-};
+constexpr auto kMemoryTypes = std::to_array<std::string_view>({
+    "Select From Below",
+    "PC66/100 SDRAM",
+    "PC133/166 SDRAM",
+    "DDR SDRAM",
+    "DDR2 SDRAM",
+    "RAMBUS RDRAM",
+});
 
-constexpr std::array<std::string_view, 6> kOpticalDrives = {
-    "Select From Below", "CD-ROM", "DVD-ROM", "CDRW", "DVD / CDRW", "DVDRW",
-};
+constexpr auto kOpticalDrives = std::to_array<std::string_view>({
+    "Select From Below",
+    "CD-ROM",
+    "DVD-ROM",
+    "CDRW",
+    "DVD / CDRW",
+    "DVDRW",
+});
 
-constexpr std::array<std::string_view, 5> kProcessorCounts = {"0", "1", "2", "4", "8"};
-constexpr std::array<std::string_view, 4> kGraphicsCardCounts = {"0", "1", "2", "4"};
+constexpr auto kProcessorCounts = std::to_array<std::string_view>({"0", "1", "2", "4", "8"});
+constexpr auto kGraphicsCardCounts = std::to_array<std::string_view>({"0", "1", "2", "4"});
 
-constexpr std::array<std::string_view, 26> kFocusOrder = {
+constexpr auto kFocusOrder = std::to_array<std::string_view>({
     "Combo1", "Combo2", "Combo5",  "Combo4", "Combo6",  "Combo7",  "Check7",  "Combo12", "Combo11",
     "Combo8", "Check6", "Combo15", "Check9", "Combo16", "Check1",  "Check2",  "Check3",  "Check4",
     "Check5", "Check8", "Combo18", "Combo9", "Combo10", "Combo13", "Combo14", "Combo3",
-};
+});
 
 std::vector<std::string> texts(std::span<const std::string_view> entries) {
     return {entries.begin(), entries.end()};
@@ -178,33 +187,33 @@ std::span<const ShownText> shownTexts() {
 
 std::vector<std::string> entryTexts(List list) {
     switch (list) {
-        case List::Combo1:
+        case List::ProcessorModel:
             return texts(kProcessors);
-        case List::Combo2:
+        case List::ProcessorCount:
             return texts(kProcessorCounts);
-        case List::Combo4:
+        case List::MemoryStickCount:
             return numbers(8);
-        case List::Combo5:
+        case List::MemoryType:
             return texts(kMemoryTypes);
-        case List::Combo6:
+        case List::GraphicsCardModel:
             return texts(kGraphicsCards);
-        case List::Combo7:
+        case List::GraphicsCardCount:
             return texts(kGraphicsCardCounts);
-        case List::Combo8:
-        case List::Combo11:
+        case List::OpticalDrive2:
+        case List::OpticalDrive1:
             return texts(kOpticalDrives);
-        case List::Combo12:
+        case List::TecWatts:
             return numbers(990, 10);
-        case List::Combo13:
-        case List::Combo14:
+        case List::CardReaders:
+        case List::FloppyDrives:
             return numbers(4);
-        case List::Combo18:
+        case List::OtherPciCards:
             return numbers(7);
-        case List::Combo3:
-        case List::Combo9:
-        case List::Combo10:
-        case List::Combo15:
-        case List::Combo16:
+        case List::HardDrives:
+        case List::SystemFans:
+        case List::CaseLights:
+        case List::UsbDevices:
+        case List::FirewireDevices:
             return numbers(12);
     }
     return {};

@@ -53,11 +53,11 @@ private Q_SLOTS:
                      qPrintable(control->objectName()));
         }
         // A list reads as its chosen entry, described by what it chooses.
-        QCOMPARE(accessibleText(window.list(List::Combo1), QAccessible::Name),
+        QCOMPARE(accessibleText(window.list(List::ProcessorModel), QAccessible::Name),
                  QStringLiteral("Select From Below"));
-        QCOMPARE(accessibleText(window.list(List::Combo1), QAccessible::Description),
+        QCOMPARE(accessibleText(window.list(List::ProcessorModel), QAccessible::Description),
                  QStringLiteral("Processor model"));
-        QCOMPARE(accessibleText(window.checkBox(Box::Check6), QAccessible::Description),
+        QCOMPARE(accessibleText(window.checkBox(Box::UsbController), QAccessible::Description),
                  QStringLiteral("Indicates a USB controller is present in system"));
         QCOMPARE(nameOf(window, "Image1"), QStringLiteral("Quit"));
         QCOMPARE(nameOf(window, "Image2"), QStringLiteral("Drag to move"));
@@ -66,7 +66,7 @@ private Q_SLOTS:
     void figuresAreReadWithTheirMeaning() {
         MainWindow window;
         window.show();
-        QTest::mouseClick(window.checkBox(Box::Check5), Qt::LeftButton);
+        QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
         QCOMPARE(nameOf(window, "Label4"), QStringLiteral("Stock Speeds: 60"));
         QCOMPARE(nameOf(window, "Text32"), QStringLiteral("Heavy Overclock: 66"));
     }
@@ -77,7 +77,7 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         auto* help = window.findChild<QWidget*>(QStringLiteral("help"));
-        QTest::mouseClick(window.checkBox(Box::Check3), Qt::LeftButton);
+        QTest::mouseClick(window.checkBox(Box::SoundCard), Qt::LeftButton);
         QCOMPARE(accessibleText(help, QAccessible::Name),
                  QStringLiteral("Indicates a Sound Card is present"));
     }
@@ -86,7 +86,7 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.list(List::Combo1));
+        QCOMPARE(QApplication::focusWidget(), window.list(List::ProcessorModel));
 
         const auto press = [](Qt::Key key, int times = 1) {
             for (int i = 0; i < times; ++i) {
@@ -94,14 +94,15 @@ private Q_SLOTS:
             }
         };
         press(Qt::Key_Down, 15);  // "Pentium 4 Prescott"
-        QCOMPARE(window.list(List::Combo1)->currentText(), QStringLiteral("Pentium 4 Prescott"));
+        QCOMPARE(window.list(List::ProcessorModel)->currentText(),
+                 QStringLiteral("Pentium 4 Prescott"));
         press(Qt::Key_Tab);
         press(Qt::Key_Down, 2);  // two processors
         press(Qt::Key_Tab, 9);
-        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::Check6));
+        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::UsbController));
         press(Qt::Key_Space);
         press(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window.list(List::Combo15));
+        QCOMPARE(QApplication::focusWidget(), window.list(List::UsbDevices));
         press(Qt::Key_Down, 3);  // three USB devices
 
         // 178 + 10 + 15 + 35 = 238; 249.9; 261.8

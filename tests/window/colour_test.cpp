@@ -37,7 +37,7 @@ struct ColourRow {
 
 const ColourRow kColourTable[] = {
     // #000000: the panel, the component frames and the result frame, the
-    // check boxes, the overclock figures' ground and Label21.
+    // check boxes, the overclock figures' ground and the Firewire devices caption.
     {"Frame16", Part::Background, kBlack},
     {"Frame5", Part::Background, kBlack},
     {"Frame7", Part::Background, kBlack},
@@ -229,8 +229,8 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // Figures of more than one digit, so each has solid strokes to find.
-        QTest::mouseClick(window.checkBox(Box::Check5), Qt::LeftButton);
-        QTest::mouseClick(window.checkBox(Box::Check7), Qt::LeftButton);
+        QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
+        QTest::mouseClick(window.checkBox(Box::WaterPump), Qt::LeftButton);
         const Rendering rendering(window);
 
         QStringList wrong;

@@ -117,9 +117,9 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.checkBox(Box::Check6), Qt::LeftButton);
-        QTest::mouseClick(window.checkBox(Box::Check9), Qt::LeftButton);
-        window.list(List::Combo1)->setFocus();
+        QTest::mouseClick(window.checkBox(Box::UsbController), Qt::LeftButton);
+        QTest::mouseClick(window.checkBox(Box::FirewireController), Qt::LeftButton);
+        window.list(List::ProcessorModel)->setFocus();
         QStringList visited;
         for (std::size_t stop = 0; stop < kolva::oracle::focusOrder().size(); ++stop) {
             visited.append(QApplication::focusWidget()->objectName());

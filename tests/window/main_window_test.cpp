@@ -57,9 +57,10 @@ private Q_SLOTS:
             QCOMPARE(combo->currentIndex(), 0);
             QVERIFY2(!combo->isEditable(), qPrintable(combo->objectName()));
         }
-        QVERIFY(!window.list(List::Combo15)->isEnabled());
-        QVERIFY(!window.list(List::Combo16)->isEnabled());
-        QCOMPARE(window.list(List::Combo1)->currentText(), QStringLiteral("Select From Below"));
+        QVERIFY(!window.list(List::UsbDevices)->isEnabled());
+        QVERIFY(!window.list(List::FirewireDevices)->isEnabled());
+        QCOMPARE(window.list(List::ProcessorModel)->currentText(),
+                 QStringLiteral("Select From Below"));
         QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(window.size(), QSize(425, 551));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -68,10 +69,11 @@ private Q_SLOTS:
     void processorJourney() {
         MainWindow window;
         window.show();
-        QVERIFY(pickFromPopup(*window.list(List::Combo1), QStringLiteral("Pentium 4 Prescott")));
+        QVERIFY(pickFromPopup(*window.list(List::ProcessorModel),
+                              QStringLiteral("Pentium 4 Prescott")));
         QCOMPARE(helpOf(window), QStringLiteral("Central Processing Unit"));
         QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
-        QVERIFY(pickFromPopup(*window.list(List::Combo2), QStringLiteral("2")));
+        QVERIFY(pickFromPopup(*window.list(List::ProcessorCount), QStringLiteral("2")));
         QCOMPARE(helpOf(window), QStringLiteral("# of CPU's in system"));
         // 178 + 35 = 213; 223.65; 234.3
         QCOMPARE(figuresOf(window).stock, QStringLiteral("213"));
@@ -79,15 +81,15 @@ private Q_SLOTS:
         QCOMPARE(figuresOf(window).heavy, QStringLiteral("234"));
 
         // A blank separator shows empty but keeps the processor counted.
-        QVERIFY(pickFromPopup(*window.list(List::Combo1), QString()));
-        QCOMPARE(window.list(List::Combo1)->currentText(), QString());
+        QVERIFY(pickFromPopup(*window.list(List::ProcessorModel), QString()));
+        QCOMPARE(window.list(List::ProcessorModel)->currentText(), QString());
         QCOMPARE(figuresOf(window).stock, QStringLiteral("213"));
     }
 
     void keyboardPicksReachTheEstimate() {
         MainWindow window;
         window.show();
-        QComboBox* disks = window.list(List::Combo3);
+        QComboBox* disks = window.list(List::HardDrives);
         disks->setFocus();
         QTest::keyClick(disks, Qt::Key_Down);
         QTest::keyClick(disks, Qt::Key_Down);
@@ -101,8 +103,8 @@ private Q_SLOTS:
     void busBoxEnablesAndResetsItsList() {
         MainWindow window;
         window.show();
-        QCheckBox* usb = window.checkBox(Box::Check6);
-        QComboBox* devices = window.list(List::Combo15);
+        QCheckBox* usb = window.checkBox(Box::UsbController);
+        QComboBox* devices = window.list(List::UsbDevices);
         QTest::mouseClick(usb, Qt::LeftButton);
         QVERIFY(usb->isChecked());
         QVERIFY(devices->isEnabled());
@@ -122,7 +124,7 @@ private Q_SLOTS:
     void componentBoxToggles() {
         MainWindow window;
         window.show();
-        QCheckBox* scsi = window.checkBox(Box::Check5);
+        QCheckBox* scsi = window.checkBox(Box::ScsiCard);
         QTest::mouseClick(scsi, Qt::LeftButton);
         QCOMPARE(figuresOf(window).stock, QStringLiteral("60"));
         scsi->setFocus();
@@ -172,7 +174,7 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.checkBox(Box::Check5), Qt::LeftButton);
+        QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
         if (figure.isEmpty()) {
             QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
         } else {
@@ -197,15 +199,15 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.list(List::Combo7)->setFocus();
+        window.list(List::GraphicsCardCount)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::Check7));
-        window.checkBox(Box::Check6)->setFocus();
+        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::WaterPump));
+        window.checkBox(Box::UsbController)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::Check9));
+        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::FirewireController));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window.list(List::Combo16));
+        QCOMPARE(QApplication::focusWidget(), window.list(List::FirewireDevices));
     }
 
     void draggingTheBackgroundMovesTheWindow() {
@@ -248,8 +250,8 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         const int before = paints.count();
         QVERIFY(before > 0);
-        QVERIFY(pickFromPopup(*window.list(List::Combo9), QStringLiteral("3")));
-        QTest::mouseClick(window.checkBox(Box::Check1), Qt::LeftButton);
+        QVERIFY(pickFromPopup(*window.list(List::SystemFans), QStringLiteral("3")));
+        QTest::mouseClick(window.checkBox(Box::DialUpModem), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(paints.count(), before);
     }
@@ -257,15 +259,17 @@ private Q_SLOTS:
     void rendersToPng() {
         MainWindow window;
         window.show();
-        QVERIFY(pickFromPopup(*window.list(List::Combo1), QStringLiteral("Athlon 64 X2 Toledo")));
-        QVERIFY(pickFromPopup(*window.list(List::Combo2), QStringLiteral("1")));
-        QVERIFY(pickFromPopup(*window.list(List::Combo5), QStringLiteral("DDR2 SDRAM")));
-        QVERIFY(pickFromPopup(*window.list(List::Combo4), QStringLiteral("2")));
-        QVERIFY(pickFromPopup(*window.list(List::Combo6), QStringLiteral("GeForce 7800 GT")));
-        QVERIFY(pickFromPopup(*window.list(List::Combo7), QStringLiteral("1")));
-        QVERIFY(pickFromPopup(*window.list(List::Combo11), QStringLiteral("DVDRW")));
-        QVERIFY(pickFromPopup(*window.list(List::Combo3), QStringLiteral("2")));
-        QTest::mouseClick(window.checkBox(Box::Check3), Qt::LeftButton);
+        QVERIFY(pickFromPopup(*window.list(List::ProcessorModel),
+                              QStringLiteral("Athlon 64 X2 Toledo")));
+        QVERIFY(pickFromPopup(*window.list(List::ProcessorCount), QStringLiteral("1")));
+        QVERIFY(pickFromPopup(*window.list(List::MemoryType), QStringLiteral("DDR2 SDRAM")));
+        QVERIFY(pickFromPopup(*window.list(List::MemoryStickCount), QStringLiteral("2")));
+        QVERIFY(pickFromPopup(*window.list(List::GraphicsCardModel),
+                              QStringLiteral("GeForce 7800 GT")));
+        QVERIFY(pickFromPopup(*window.list(List::GraphicsCardCount), QStringLiteral("1")));
+        QVERIFY(pickFromPopup(*window.list(List::OpticalDrive1), QStringLiteral("DVDRW")));
+        QVERIFY(pickFromPopup(*window.list(List::HardDrives), QStringLiteral("2")));
+        QTest::mouseClick(window.checkBox(Box::SoundCard), Qt::LeftButton);
         const QImage image = window.grab().toImage();
         QCOMPARE(image.size(), QSize(425, 551));
         QCOMPARE(image.pixelColor(200, 550), QColor(Qt::black));
