@@ -1,8 +1,9 @@
 #include "estimate_makeup.hpp"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
-#include "keyed_table.hpp"
 #include "number_text.hpp"
 #include "selection_rules.hpp"
 
@@ -10,88 +11,98 @@ namespace kolva {
 
 namespace {
 
-// What each summed slot holds, in words a user knows.
-constexpr std::array<KeyedText<Slot>, kSummedSlotCount> kSlotNames = {{
-    {Slot::MemoryTotal, "Memory"},
-    {Slot::ProcessorTotal, "Processors"},
-    {Slot::WaterPump, "Water pump"},
-    {Slot::TecElement, "TEC element"},
-    {Slot::GraphicsTotal, "Graphics cards"},
-    {Slot::OpticalDrive2, "Optical bay 2"},
-    {Slot::OpticalDrive1, "Optical bay 1"},
-    {Slot::DialUpModem, "56k modem"},
-    {Slot::NetworkCard, "Network card"},
-    {Slot::SoundCard, "Sound card"},
-    {Slot::AudioFrontPanel, "Audio front panel"},
-    {Slot::ScsiCard, "SCSI card"},
-    {Slot::TvTuner, "TV tuner"},
-    {Slot::OtherPciCards, "Additional PCI cards"},
-    {Slot::SystemFans, "System fans"},
-    {Slot::CaseLights, "Case lights"},
-    {Slot::CardReaders, "Card readers"},
-    {Slot::FloppyDrives, "Floppy and Zip drives"},
-    {Slot::HardDrives, "Hard drives"},
-    {Slot::UsbDevices, "USB devices"},
-    {Slot::FirewireDevices, "Firewire devices"},
-}};
-static_assert(inKeyOrder(kSlotNames, &KeyedText<Slot>::key));
-
 constexpr std::string_view kOverheadName = "Overhead";
-constexpr std::string_view kUsbName = "USB controller";
-constexpr std::string_view kFirewireName = "Firewire controller";
-constexpr std::string_view kEmptySheetLine =
-    "Nothing is chosen yet, so the figures read 0 rather than the 35 W overhead alone.";
-
-// The count and unit behind a slot, where a list's rule makes it a count of
-// units: a counted group's total, or a count list's slot.
-std::optional<Addend::PerUnit> perUnitOf(const LoadSheet& sheet, Slot slot) {
-    for (std::size_t i = 0; i < kListCount; ++i) {
-        const ListRule& rule = ruleFor(static_cast<List>(i));
-        if (rule.group && rule.group->total == slot) {
-            return Addend::PerUnit{sheet.number(rule.group->count), sheet.number(rule.group->unit)};
-        }
-        if (const auto* count = std::get_if<CountRule>(&rule.write); count && rule.slot == slot) {
-            return Addend::PerUnit{sheet.number(slot) / count->wattsPerUnit,
-                                   static_cast<double>(count->wattsPerUnit)};
-        }
-    }
-    return std::nullopt;
-}
+constexpr std::string_view kNothingCounts =
+    "Nothing counts yet, so the figures read 0 rather than the 35 W overhead alone.";
 
 std::string watts(double value) {
     return toText(value) + " W";
 }
 
-std::string addendLine(const Addend& addend) {
-    std::string line = std::string(addend.what) + ": ";
-    if (addend.perUnit) {
-        line += toText(addend.perUnit->count) + " × " + watts(addend.perUnit->watts) + " = ";
+// The summed slot a list adds to and the count and unit behind it, where its
+// rule makes it a count of units: a counted group's total, or a count list.
+struct ListAddend {
+    Slot slot;
+    std::optional<Addend::PerUnit> perUnit;
+};
+
+ListAddend addendOf(const LoadSheet& sheet, const ListRule& rule) {
+    if (rule.group) {
+        return {rule.group->total,
+                Addend::PerUnit{sheet.number(rule.group->count), sheet.number(rule.group->unit)}};
     }
-    return line + watts(addend.watts) + "\n";
+    if (const auto* count = std::get_if<CountRule>(&rule.write)) {
+        const auto unit = static_cast<double>(count->wattsPerUnit);
+        return {rule.slot, Addend::PerUnit{sheet.number(rule.slot) / unit, unit}};
+    }
+    return {rule.slot, std::nullopt};
 }
 
-std::string overclockLine(std::string_view name, const std::string& stock, std::string_view factor,
-                          const std::string& figure) {
-    const double product = toNumber(stock) * toNumber(factor);
-    return std::string(name) + ": " + stock + " × " + std::string(factor) + " = " +
-           toText(product) + ", rounded down: " + figure + " W\n";
+// The parts in reading order: each summed slot once, under the name of the
+// first control that writes it. A bus box adds its allowance, not a slot.
+std::vector<Addend> partsOf(const LoadSheet& sheet) {
+    std::vector<Addend> parts;
+    std::array<bool, kSummedSlotCount> added{};
+    const auto add = [&](Slot slot, std::string_view name, std::optional<Addend::PerUnit> perUnit) {
+        const double value = sheet.number(slot);
+        if (!std::exchange(added[static_cast<std::size_t>(slot)], true) && value != 0) {
+            parts.push_back({name, value, perUnit});
+        }
+    };
+    for (const Control& control : readingOrder()) {
+        if (const List* list = std::get_if<List>(&control)) {
+            const ListRule& rule = ruleFor(*list);
+            const ListAddend addend = addendOf(sheet, rule);
+            add(addend.slot, rule.name, addend.perUnit);
+        } else if (const BoxRule& rule = ruleFor(std::get<Box>(control));
+                   std::holds_alternative<ComponentBox>(rule.kind)) {
+            add(rule.slot, rule.caption, std::nullopt);
+        }
+    }
+    return parts;
+}
+
+MakeUpLine addendLine(const Addend& addend) {
+    std::string working;
+    if (addend.perUnit) {
+        working = toText(addend.perUnit->count) + " × " + watts(addend.perUnit->watts);
+    }
+    return {std::string(addend.what), working, watts(addend.watts)};
+}
+
+// "296 × 1.05 = 310.8, rounded down", or "220 × 1.05" where the product is whole.
+MakeUpLine overclockLine(std::string_view heading, const std::string& stock,
+                         std::string_view factor, const std::string& figure) {
+    std::string working = stock + " × " + std::string(factor);
+    if (const std::string product = toText(toNumber(stock) * toNumber(factor)); product != figure) {
+        working += " = " + product + ", rounded down";
+    }
+    return {std::string(heading), working, figure + " W"};
+}
+
+// The width of a text in characters, counting each UTF-8 sequence once.
+std::size_t columnsOf(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::string padded(const std::string& text, std::size_t width, bool right) {
+    const std::string fill(width - columnsOf(text), ' ');
+    return right ? fill + text : text + fill;
 }
 
 }  // namespace
 
 EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers) {
     EstimateMakeUp makeUp;
-    for (const KeyedText<Slot>& slot : kSlotNames) {
-        if (const double value = sheet.number(slot.key); value != 0) {
-            makeUp.addends.push_back({slot.text, value, perUnitOf(sheet, slot.key)});
-        }
-    }
+    makeUp.addends = partsOf(sheet);
     makeUp.addends.push_back({kOverheadName, kOverhead, std::nullopt});
     if (controllers.usb) {
-        makeUp.addends.push_back({kUsbName, kUsbAllowance, std::nullopt});
+        makeUp.addends.push_back({ruleFor(Box::UsbController).caption, kUsbAllowance, {}});
     }
     if (controllers.firewire) {
-        makeUp.addends.push_back({kFirewireName, kFirewireAllowance, std::nullopt});
+        makeUp.addends.push_back(
+            {ruleFor(Box::FirewireController).caption, kFirewireAllowance, {}});
     }
     for (const Addend& addend : makeUp.addends) {
         makeUp.total += addend.watts;
@@ -100,19 +111,43 @@ EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers) {
     return makeUp;
 }
 
-std::string describe(const EstimateMakeUp& makeUp) {
+std::vector<MakeUpLine> linesOf(const EstimateMakeUp& makeUp) {
     const Estimate& figures = makeUp.figures;
     if (figures.stock == "0") {
-        return std::string(kEmptySheetLine) + "\n";
+        return {{std::string(kNothingCounts), {}, {}}};
+    }
+    std::vector<MakeUpLine> lines;
+    for (const Addend& addend : makeUp.addends) {
+        lines.push_back(addendLine(addend));
+    }
+    const std::string total = toText(makeUp.total);
+    lines.push_back({std::string(kStockHeading),
+                     total == figures.stock ? "total" : "total " + total + " W, rounded down",
+                     figures.stock + " W"});
+    lines.push_back(overclockLine(kMildHeading, figures.stock, kMildFactor, figures.mild));
+    lines.push_back(overclockLine(kHeavyHeading, figures.stock, kHeavyFactor, figures.heavy));
+    return lines;
+}
+
+std::string describe(const EstimateMakeUp& makeUp) {
+    const std::vector<MakeUpLine> lines = linesOf(makeUp);
+    std::size_t what = 0;
+    std::size_t working = 0;
+    std::size_t watts = 0;
+    for (const MakeUpLine& line : lines) {
+        what = std::max(what, columnsOf(line.what));
+        working = std::max(working, columnsOf(line.working));
+        watts = std::max(watts, columnsOf(line.watts));
     }
     std::string text;
-    for (const Addend& addend : makeUp.addends) {
-        text += addendLine(addend);
+    for (const MakeUpLine& line : lines) {
+        std::string row = line.what;
+        if (!line.watts.empty()) {
+            row = padded(row, what, false) + "  " + padded(line.working, working, false) + "  " +
+                  padded(line.watts, watts, true);
+        }
+        text += row + "\n";
     }
-    text += "Total before rounding: " + watts(makeUp.total) + "\n";
-    text += "Stock: " + watts(makeUp.total) + ", rounded down: " + figures.stock + " W\n";
-    text += overclockLine("Mild overclock", figures.stock, kMildFactor, figures.mild);
-    text += overclockLine("Heavy overclock", figures.stock, kHeavyFactor, figures.heavy);
     return text;
 }
 

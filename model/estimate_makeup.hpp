@@ -10,23 +10,28 @@
 
 namespace kolva {
 
-// One addend of the estimate: a summed slot that holds watts, the overhead or
-// a controller allowance.
+// The figures' headings, as the window shows them.
+inline constexpr std::string_view kStockHeading = "Stock Speeds";
+inline constexpr std::string_view kMildHeading = "Mild Overclock";
+inline constexpr std::string_view kHeavyHeading = "Heavy Overclock";
+
+// One addend of the estimate: a part that adds watts, the overhead or a
+// controller's allowance.
 struct Addend {
-    // A slot that holds a count of units times the watts of one unit.
+    // A part that counts units times the watts of one unit.
     struct PerUnit {
         double count = 0;
         double watts = 0;
     };
 
-    std::string_view what;  // "Processors", "Overhead", "USB controller", ...
+    std::string_view what;  // as the window names it: "CPU", "12V Pump", "USB Enabled"
     double watts = 0;
     std::optional<PerUnit> perUnit;
 };
 
 // How the estimate follows from the load sheet and the controller boxes: the
-// addends in the order the recalculation adds them, their sum before
-// rounding, and the figures that the window shows for it.
+// addends in the window's reading order, then the overhead and the
+// allowances, their sum before rounding, and the figures the window shows.
 struct EstimateMakeUp {
     std::vector<Addend> addends;
     double total = 0;
@@ -35,10 +40,22 @@ struct EstimateMakeUp {
 
 EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers);
 
-// The make-up in words, one line per addend and per figure, with numbers
-// written by the number-text rule: "Processors: 2 × 89 W = 178 W", ...,
-// "Mild overclock: 307 × 1.05 = 322.35, rounded down: 322 W". While the
-// figures read 0 for an empty sheet, it says so instead.
+// A line of the make-up in three columns: what it is, how its watts follow
+// (empty where they are simply the part's), and the watts.
+struct MakeUpLine {
+    std::string what;
+    std::string working;
+    std::string watts;
+};
+
+// The make-up in words, with numbers written by the number-text rule:
+// {"CPU", "2 × 89 W", "178 W"}, ..., {"Mild Overclock", "307 × 1.05 = 322.35,
+// rounded down", "322 W"}. While the figures read 0 it is one line that says
+// why, in the first column.
+std::vector<MakeUpLine> linesOf(const EstimateMakeUp& makeUp);
+
+// The lines above as plain text, one a line, the columns padded with spaces
+// so that they line up in a fixed-width font.
 std::string describe(const EstimateMakeUp& makeUp);
 
 }  // namespace kolva

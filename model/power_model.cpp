@@ -11,19 +11,28 @@ std::string groupTotal(const LoadSheet& sheet, const Group& group) {
     return toText(sheet.number(group.count) * sheet.number(group.unit));
 }
 
-// Writes the slot of a list's rule for the chosen entry.
+// Writes the slot of a list's rule for the chosen entry; tells whether the
+// entry had a value to write.
 struct SlotWriter {
     LoadSheet& sheet;
     Slot slot;
     std::string_view entry;
 
-    void operator()(const LookupRule& rule) const {
-        if (const auto watts = lookUp(rule.table, entry)) {
+    bool operator()(const LookupRule& rule) const {
+        const auto watts = lookUp(rule.table, entry);
+        if (watts) {
             sheet.set(slot, *watts);
         }
+        return watts.has_value();
     }
-    void operator()(const CopyRule& /*rule*/) const { sheet.set(slot, entry); }
-    void operator()(const CountRule& rule) const { sheet.set(slot, countValue(rule, entry)); }
+    bool operator()(const CopyRule& /*rule*/) const {
+        sheet.set(slot, entry);
+        return true;
+    }
+    bool operator()(const CountRule& rule) const {
+        sheet.set(slot, countValue(rule, entry));
+        return true;
+    }
 };
 
 }  // namespace
@@ -53,12 +62,15 @@ void PowerModel::pick(List list, int entry) {
 }
 
 void PowerModel::select(List list, int entry) {
-    lists_[indexOf(list)].entry = entry;
+    ListState& state = lists_[indexOf(list)];
+    state.entry = entry;
     const ListRule& rule = ruleFor(list);
     const std::string& text = entriesOf(list)[static_cast<std::size_t>(entry)];
 
     help_ = rule.help;
-    std::visit(SlotWriter{sheet_, rule.slot, text}, rule.write);
+    if (std::visit(SlotWriter{sheet_, rule.slot, text}, rule.write)) {
+        state.counted = entry;
+    }
     if (rule.group) {
         sheet_.set(rule.group->total, groupTotal(sheet_, *rule.group));
     }
@@ -76,6 +88,7 @@ void PowerModel::toggle(Box box, bool checked) {
         ListState& devices = lists_[indexOf(bus->devices)];
         devices.enabled = checked;
         devices.entry = 0;
+        devices.counted = 0;
         const auto& deviceRule = std::get<CountRule>(ruleFor(bus->devices).write);
         sheet_.set(rule.slot, countValue(deviceRule, entriesOf(bus->devices).front()));
     } else {

@@ -13,10 +13,12 @@
 namespace kolva {
 
 // What a list shows: the chosen entry (-1 before the first choice) and
-// whether the user may change it.
+// whether the user may change it; and the entry that its slot counts, which
+// differs from the chosen one where a blank entry kept the one before it.
 struct ListState {
     int entry = -1;
     bool enabled = true;
+    int counted = -1;
 
     friend bool operator==(const ListState&, const ListState&) = default;
 };

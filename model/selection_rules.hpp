@@ -49,6 +49,7 @@ struct CountRule {
 // which group total it forms again afterwards.
 struct ListRule {
     List list;
+    std::string_view name;     // what the window calls the part: "CPU", "Optical #1"
     std::string_view purpose;  // what the list chooses: "Processor model"
     std::string_view help;
     Slot slot;
@@ -85,6 +86,13 @@ const std::vector<std::string>& entriesOf(List list);
 
 // The order in which the window's load handler selects entry 0 of each list.
 std::span<const List, kListCount> startupOrder();
+
+// A list or a check box: the controls a user changes.
+using Control = std::variant<List, Box>;
+
+// Every list and box in the order the window reads: its keyboard focus order,
+// which the make-up and the copied machine follow too.
+std::span<const Control, kListCount + kBoxCount> readingOrder();
 
 // The slot value that a count list writes for an entry.
 std::string countValue(const CountRule& rule, std::string_view entry);

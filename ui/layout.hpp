@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
-#include <variant>
 
 #include "controls.hpp"
+#include "estimate_makeup.hpp"
 #include "selection_rules.hpp"
 
 namespace kolva::ui {
@@ -166,9 +166,9 @@ inline constexpr auto kFrameLabels = std::to_array<LabelRow>({
     {"Label12", "Frame4", "Card Reader:", {150, 1290, 1275, 225}, LabelStyle::Field},
     {"Label17", "Frame4", "Floppy / ZIP:", {150, 1740, 1785, 225}, LabelStyle::Field},
     {"Label10", "Frame4", "Hard Drives:", {180, 2190, 1425, 225}, LabelStyle::Field},
-    {"Label8889", "Frame2", "Stock Speeds", {90, 150, 1785, 255}, LabelStyle::Heading},
-    {"Label9", "Frame2", "Mild Overclock", {2040, 150, 1845, 255}, LabelStyle::Heading},
-    {"Label5", "Frame2", "Heavy Overclock", {3990, 150, 1845, 255}, LabelStyle::Heading},
+    {"Label8889", "Frame2", kStockHeading, {90, 150, 1785, 255}, LabelStyle::Heading},
+    {"Label9", "Frame2", kMildHeading, {2040, 150, 1845, 255}, LabelStyle::Heading},
+    {"Label5", "Frame2", kHeavyHeading, {3990, 150, 1845, 255}, LabelStyle::Heading},
     {"Label4", "Frame2", "0", {150, 420, 885, 345}, LabelStyle::Stock},
     {"Label6", "Frame2", "Watts", {1020, 510, 705, 255}, LabelStyle::Unit},
     {"Label7", "Frame2", "Watts", {2910, 510, 705, 255}, LabelStyle::Unit},
@@ -216,21 +216,11 @@ inline constexpr auto kLines = std::to_array<LineRow>({
     {"Frame2", 3900, 120, 840},
 });
 
+// Where the make-up may show: over the component panel, down to just above
+// the figures' frame.
+inline constexpr Twips kMakeUpArea{210, 60, 5985, 6570};
+
 inline constexpr PictureRow kBackgroundPicture{"Image2", {0, 0, 6375, 8250}};
 inline constexpr PictureRow kQuitPicture{"Image1", {5010, 7860, 1230, 315}};
-
-// A stop of the keyboard focus: a list or a check box.
-using FocusStop = std::variant<List, Box>;
-
-// Keyboard focus runs through these controls in this order.
-inline constexpr auto kFocusOrder = std::to_array<FocusStop>({
-    List::ProcessorModel,    List::ProcessorCount,    List::MemoryType,   List::MemoryStickCount,
-    List::GraphicsCardModel, List::GraphicsCardCount, Box::WaterPump,     List::TecWatts,
-    List::OpticalDrive1,     List::OpticalDrive2,     Box::UsbController, List::UsbDevices,
-    Box::FirewireController, List::FirewireDevices,   Box::DialUpModem,   Box::NetworkCard,
-    Box::SoundCard,          Box::AudioFrontPanel,    Box::ScsiCard,      Box::TvTuner,
-    List::OtherPciCards,     List::SystemFans,        List::CaseLights,   List::CardReaders,
-    List::FloppyDrives,      List::HardDrives,
-});
 
 }  // namespace kolva::ui

@@ -1,11 +1,14 @@
 #include "main_window.hpp"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 #include "accessible_roles.hpp"
 #include "announcements.hpp"
@@ -15,6 +18,8 @@
 #include "gestures.hpp"
 #include "layout.hpp"
 #include "look.hpp"
+#include "machine_text.hpp"
+#include "makeup_panel.hpp"
 #include "picture.hpp"
 #include "selection_rules.hpp"
 
@@ -80,7 +85,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     help_ = findChild<QLabel*>(qText(kHelpLineName));
     findFigures();
     explainOnClick(*findChild<QLabel*>(qText(kTecCaptionName)), Explained::TecCaption);
-    addShortcuts();
+    makeUp_ = new MakeUpPanel(*this, toPixels(kMakeUpArea));
+    addCommands();
     setFocusOrder();
     centreOnScreen();
 
@@ -193,7 +199,7 @@ void MainWindow::findFigures() {
         auto* figure = findChild<QLabel*>(qText(row.name));
         figure->setAccessibleDescription(qText(explanation(row.explained)));
         explainOnClick(*figure, row.explained);
-        offerMakeUp(*figure, *this);
+        offerDetails(*figure, *this);
         figures_[i] = {figure, findChild<QLabel*>(qText(row.heading))->text()};
     }
 }
@@ -205,26 +211,67 @@ void MainWindow::explainOnClick(QWidget& widget, Explained which) {
     });
 }
 
-void MainWindow::addShortcuts() {
-    // Ctrl+Q, the desktop's quit shortcut. Escape is left to the open lists:
-    // closing Kolva with it would throw every choice away by a slip.
+void MainWindow::addCommands() {
+    // Ctrl+Q, the desktop's quit shortcut. Escape is left to the open lists
+    // and the make-up: closing Kolva with it would throw every choice away by
+    // a slip.
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
-    // Ctrl+C copies the machine and its estimate; an open list takes the
-    // keyboard, so it never copies from there.
-    auto* copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, this, [this] { copyEstimate(*this); });
     // Ctrl+F1, the desktop's key for a tool tip, shows how the estimate is made.
-    auto* tip = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), this);
-    connect(tip, &QShortcut::activated, this, [this] { showMakeUp(*this); });
+    auto* makeUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), this);
+    connect(makeUp, &QShortcut::activated, this, [this] { showMakeUp(nullptr); });
+    auto* dismiss = new QShortcut(QKeySequence(Qt::Key_Escape), makeUp_);
+    dismiss->setContext(Qt::WindowShortcut);
+    connect(dismiss, &QShortcut::activated, makeUp_, &MakeUpPanel::dismiss);
+
+    // The figures' menu; their keys work anywhere in the window. An open list
+    // takes the keyboard, so they never act from there.
+    copy_ = new QAction(tr("Copy Estimate"), this);
+    copy_->setShortcut(QKeySequence::Copy);
+    connect(copy_, &QAction::triggered, this, &MainWindow::copyEstimate);
+    startAgain_ = new QAction(tr("Start Again"), this);
+    startAgain_->setShortcut(QKeySequence::New);
+    connect(startAgain_, &QAction::triggered, this, &MainWindow::startAgain);
+    for (QAction* command : {copy_, startAgain_}) {
+        command->setShortcutVisibleInContextMenu(true);
+        addAction(command);
+    }
+}
+
+QList<QAction*> MainWindow::figureCommands() const {
+    return {copy_, startAgain_};
+}
+
+void MainWindow::showMakeUp(QWidget* figure) {
+    if (figure != nullptr) {
+        makeUp_->showForPointer(*figure, model_.makeUp());
+    } else {
+        makeUp_->showForKeyboard(model_.makeUp());
+    }
+}
+
+void MainWindow::copyEstimate() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(machineText(model_)));
+    const QString done = tr("Estimate copied");
+    help_->setText(done);
+    announce(*help_, done);
+}
+
+void MainWindow::startAgain() {
+    makeUp_->dismiss();
+    model_ = PowerModel();
+    model_.load();
+    showModel();
+    list(List::ProcessorModel)->setFocus(Qt::OtherFocusReason);
+    announce(*help_, tr("Started again"));
 }
 
 void MainWindow::setFocusOrder() {
     QWidget* previous = nullptr;
-    for (const FocusStop& stop : kFocusOrder) {
-        QWidget* current = std::holds_alternative<List>(stop)
-                               ? static_cast<QWidget*>(list(std::get<List>(stop)))
-                               : checkBox(std::get<Box>(stop));
+    for (const Control& control : readingOrder()) {
+        QWidget* current = std::holds_alternative<List>(control)
+                               ? static_cast<QWidget*>(list(std::get<List>(control)))
+                               : checkBox(std::get<Box>(control));
         current->setFocusPolicy(Qt::StrongFocus);
         if (previous != nullptr) {
             setTabOrder(previous, current);
@@ -264,6 +311,16 @@ void MainWindow::showModel() {
         }
         combo->setEnabled(state.enabled);
     }
+    // Only starting again unticks a box from here: the model has already
+    // handled the change, so the box does not tell it again.
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        if (const bool checked = model_.isChecked(static_cast<Box>(i));
+            boxes_[i]->isChecked() != checked) {
+            const QSignalBlocker quiet(boxes_[i]);
+            boxes_[i]->setChecked(checked);
+        }
+    }
+    makeUp_->update(model_.makeUp());
 }
 
 }  // namespace kolva::ui

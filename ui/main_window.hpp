@@ -8,6 +8,7 @@
 #include "layout.hpp"
 #include "power_model.hpp"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -15,6 +16,7 @@ class QLabel;
 namespace kolva::ui {
 
 class EstimateAnnouncer;
+class MakeUpPanel;
 
 inline constexpr std::size_t kFigureCount = 3;
 
@@ -35,6 +37,17 @@ public:
     QLabel* figure(std::size_t i) const { return figures_[i].label; }
     // A figure with its heading and unit: "Stock Speeds: 300 Watts".
     QString reading(std::size_t i) const;
+    const MakeUpPanel& makeUpPanel() const { return *makeUp_; }
+
+    // Shows how the estimate is made: for the pointer resting on `figure`,
+    // or, without one, with the keyboard focus in it.
+    void showMakeUp(QWidget* figure);
+    // Puts the machine and its estimate on the clipboard, and says so.
+    void copyEstimate();
+    // Returns every list, box, figure and the help line to a fresh start.
+    void startAgain();
+    // The commands of the figures' menu, with their keys.
+    QList<QAction*> figureCommands() const;
 
 private:
     void buildPictures();
@@ -44,7 +57,7 @@ private:
     void placeLabel(const LabelRow& row);
     void findFigures();
     void explainOnClick(QWidget& widget, Explained which);
-    void addShortcuts();
+    void addCommands();
     void setFocusOrder();
     void centreOnScreen();
     QWidget* container(std::string_view name);
@@ -62,6 +75,9 @@ private:
     };
     std::array<Figure, kFigureCount> figures_;
     EstimateAnnouncer* announcer_ = nullptr;
+    MakeUpPanel* makeUp_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* startAgain_ = nullptr;
 };
 
 }  // namespace kolva::ui

@@ -1,9 +1,11 @@
 #include "estimate.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "case_name.hpp"
 #include "estimate_makeup.hpp"
+#include "machine_text.hpp"
 #include "model_driver.hpp"
 
 namespace kolva {
@@ -74,7 +76,9 @@ TEST(Recalculation, EveryWholeStockMatchesIntegerArithmetic) {
     }
 }
 
-TEST(MakeUp, DescribesOneMachineLineByLine) {
+// The copied machine: its parts in the window's words and reading order, and
+// the make-up in columns; never a part that seems to count while nothing does.
+TEST(MachineText, DescribesTheMachineAndHowItsEstimateIsMade) {
     testing_support::LoadedModel machine;
     machine.pick(List::ProcessorModel, "Pentium 4 Prescott")
         .pick(List::ProcessorCount, "2")
@@ -85,22 +89,53 @@ TEST(MakeUp, DescribesOneMachineLineByLine) {
         .toggle(Box::SoundCard, true)
         .toggle(Box::UsbController, true)
         .pick(List::UsbDevices, "2");
-    EXPECT_EQ(describe(machine.model.makeUp()),
-              "Memory: 3 × 7.5 W = 22.5 W\n"
-              "Processors: 2 × 89 W = 178 W\n"
-              "Optical bay 1: 25 W\n"
-              "Sound card: 7 W\n"
-              "System fans: 3 × 3 W = 9 W\n"
-              "USB devices: 2 × 5 W = 10 W\n"
-              "Overhead: 35 W\n"
-              "USB controller: 10 W\n"
-              "Total before rounding: 296.5 W\n"
-              "Stock: 296.5 W, rounded down: 296 W\n"
-              "Mild overclock: 296 × 1.05 = 310.8, rounded down: 310 W\n"
-              "Heavy overclock: 296 × 1.1 = 325.6, rounded down: 325 W\n");
-    EXPECT_EQ(describe(testing_support::LoadedModel().model.makeUp()),
-              "Nothing is chosen yet, so the figures read 0 rather than the 35 W overhead "
-              "alone.\n");
+    EXPECT_EQ(machineText(machine.model),
+              "Kolva power supply estimate\n"
+              "CPU: 2 × Pentium 4 Prescott\n"
+              "RAM: 3 × DDR2 SDRAM\n"
+              "Optical #1: DVDRW\n"
+              "USB Devices: 2\n"
+              "System Fans: 3\n"
+              "Ticked: USB Enabled, Sound Card\n"
+              "Stock Speeds: 296 Watts\n"
+              "Mild Overclock: 310 Watts\n"
+              "Heavy Overclock: 325 Watts\n"
+              "\n"
+              "How the estimate is made:\n"
+              "CPU              2 × 89 W                           178 W\n"
+              "RAM              3 × 7.5 W                         22.5 W\n"
+              "Optical #1                                           25 W\n"
+              "USB Devices      2 × 5 W                             10 W\n"
+              "Sound Card                                            7 W\n"
+              "System Fans      3 × 3 W                              9 W\n"
+              "Overhead                                             35 W\n"
+              "USB Enabled                                          10 W\n"
+              "Stock Speeds     total 296.5 W, rounded down        296 W\n"
+              "Mild Overclock   296 × 1.05 = 310.8, rounded down   310 W\n"
+              "Heavy Overclock  296 × 1.1 = 325.6, rounded down    325 W\n");
+
+    // Models whose number is still 0, and a number without its model.
+    testing_support::LoadedModel waiting;
+    waiting.pick(List::GraphicsCardModel, "Radeon X800")
+        .pick(List::ProcessorModel, "Opteron")
+        .pick(List::MemoryStickCount, "2");
+    EXPECT_EQ(machineText(waiting.model),
+              "Kolva power supply estimate\n"
+              "CPU: 0 × Opteron (a model counts once its number is chosen)\n"
+              "RAM: 2 (a number counts once its model is chosen)\n"
+              "VGA: 0 × Radeon X800 (a model counts once its number is chosen)\n"
+              "Stock Speeds: 0 Watts\n"
+              "Mild Overclock: 0 Watts\n"
+              "Heavy Overclock: 0 Watts\n"
+              "\n"
+              "How the estimate is made:\n"
+              "Nothing counts yet, so the figures read 0 rather than the 35 W overhead alone.\n");
+
+    // A maker's heading row chosen is no part.
+    testing_support::LoadedModel heading;
+    heading.pick(List::ProcessorModel, "====== Intel ======").pick(List::ProcessorCount, "1");
+    EXPECT_THAT(machineText(heading.model), testing::StartsWith("Kolva power supply estimate\n"
+                                                                "CPU: 1 (a number counts"));
 }
 
 }  // namespace

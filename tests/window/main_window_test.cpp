@@ -1,9 +1,9 @@
 #include "main_window.hpp"
+#include "makeup_panel.hpp"
 
 #include <QDir>
 #include <QMouseEvent>
 #include <QTest>
-#include <QToolTip>
 
 #include "look.hpp"
 #include "window_driver.hpp"
@@ -14,6 +14,7 @@ using kolva::testing_support::figuresOf;
 using kolva::testing_support::helpOf;
 using kolva::testing_support::pickFromPopup;
 using kolva::ui::MainWindow;
+using kolva::ui::MakeUpPanel;
 
 namespace {
 
@@ -160,8 +161,10 @@ private Q_SLOTS:
         QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
     }
 
-    // A figure hovered, or Ctrl+F1 from the keyboard (figure left empty).
-    void aToolTipShowsHowTheEstimateIsMade_data() {
+    // A figure hovered, or Ctrl+F1 from the keyboard (figure left empty):
+    // the make-up shows above the figures until Escape, which gives the
+    // keyboard back and does nothing else.
+    void theMakeUpShowsAboveTheFiguresUntilEscape_data() {
         QTest::addColumn<QString>("figure");
         QTest::newRow("stock") << "Label4";
         QTest::newRow("mild") << "Text31";
@@ -169,12 +172,13 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+F1") << QString();
     }
 
-    void aToolTipShowsHowTheEstimateIsMade() {
+    void theMakeUpShowsAboveTheFiguresUntilEscape() {
         QFETCH(QString, figure);
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
+        QWidget* focused = QApplication::focusWidget();
         if (figure.isEmpty()) {
             QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
         } else {
@@ -183,16 +187,20 @@ private Q_SLOTS:
             QHelpEvent hover(QEvent::ToolTip, middle, label->mapToGlobal(middle));
             QApplication::sendEvent(label, &hover);
         }
-        QVERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(),
-                 QStringLiteral("How the estimate is made:\n"
-                                "SCSI card: 25 W\n"
-                                "Overhead: 35 W\n"
-                                "Total before rounding: 60 W\n"
-                                "Stock: 60 W, rounded down: 60 W\n"
-                                "Mild overclock: 60 × 1.05 = 63, rounded down: 63 W\n"
-                                "Heavy overclock: 60 × 1.1 = 66, rounded down: 66 W"));
-        QToolTip::hideText();
+        const MakeUpPanel& panel = window.makeUpPanel();
+        QVERIFY(panel.isVisible());
+        QCOMPARE(panel.text(), QStringLiteral("How the estimate is made:\n"
+                                              "SCSI Card\t\t25 W\n"
+                                              "Overhead\t\t35 W\n"
+                                              "Stock Speeds\ttotal\t60 W\n"
+                                              "Mild Overclock\t60 × 1.05\t63 W\n"
+                                              "Heavy Overclock\t60 × 1.1\t66 W"));
+        const auto* figures = window.findChild<QWidget*>(QStringLiteral("Frame2"));
+        QVERIFY(panel.geometry().bottom() < figures->mapTo(&window, QPoint()).y());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!panel.isVisible());
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(window.checkBox(Box::ScsiCard)->isChecked(), true);
     }
 
     void tabFollowsTheDesignedOrderAndSkipsDisabledLists() {

@@ -1,0 +1,85 @@
+#include "machine_text.hpp"
+
+#include <optional>
+#include <string_view>
+
+#include "number_text.hpp"
+#include "selection_rules.hpp"
+
+namespace kolva {
+
+namespace {
+
+constexpr std::string_view kTitle = "Kolva power supply estimate";
+constexpr std::string_view kMakeUpHeading = "How the estimate is made:";
+constexpr std::string_view kModelWaits = " (a model counts once its number is chosen)";
+constexpr std::string_view kNumberWaits = " (a number counts once its model is chosen)";
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::string entryText(List list, int entry) {
+    return trimmed(entriesOf(list)[static_cast<std::size_t>(entry)]);
+}
+
+// A model and its number: "2 × Opteron", or why the one chosen does not count.
+std::optional<std::string> groupValue(const PowerModel& model, List modelList, const Group& group) {
+    const LoadSheet& sheet = model.sheet();
+    const std::string count = toText(sheet.number(group.count));
+    if (sheet.number(group.unit) == 0) {
+        return count == "0" ? std::nullopt : std::optional(count + std::string(kNumberWaits));
+    }
+    std::string value = count + " × " + entryText(modelList, model.listState(modelList).counted);
+    return count == "0" ? value + std::string(kModelWaits) : value;
+}
+
+// What the window shows for a part chosen with `list`, if it adds a part. A
+// counted group is told once, at its model list.
+std::optional<std::string> listValue(const PowerModel& model, List list) {
+    const ListRule& rule = ruleFor(list);
+    if (rule.group) {
+        if (rule.slot != rule.group->unit) {
+            return std::nullopt;
+        }
+        return groupValue(model, list, *rule.group);
+    }
+    if (model.sheet().number(rule.slot) == 0) {
+        return std::nullopt;
+    }
+    return entryText(list, model.listState(list).counted);
+}
+
+std::string figureLine(std::string_view heading, const std::string& figure) {
+    return std::string(heading) + ": " + figure + " Watts\n";
+}
+
+}  // namespace
+
+std::string machineText(const PowerModel& model) {
+    std::string text = std::string(kTitle) + "\n";
+    std::string ticked;
+    for (const Control& control : readingOrder()) {
+        if (const List* list = std::get_if<List>(&control)) {
+            if (const auto value = listValue(model, *list)) {
+                text += std::string(ruleFor(*list).name) + ": " + *value + "\n";
+            }
+        } else if (const Box box = std::get<Box>(control); model.isChecked(box)) {
+            ticked += (ticked.empty() ? "" : ", ") + std::string(ruleFor(box).caption);
+        }
+    }
+    if (!ticked.empty()) {
+        text += "Ticked: " + ticked + "\n";
+    }
+    const Estimate& figures = model.estimate();
+    text += figureLine(kStockHeading, figures.stock);
+    text += figureLine(kMildHeading, figures.mild);
+    text += figureLine(kHeavyHeading, figures.heavy);
+    return text + "\n" + std::string(kMakeUpHeading) + "\n" + describe(model.makeUp());
+}
+
+}  // namespace kolva
