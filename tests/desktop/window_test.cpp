@@ -42,21 +42,19 @@ TEST(Window, CopiesTheMachineAndItsEstimateForOtherPrograms) {
     world().x.tapKey("c", "Control_L");
     const std::string expected(
         "Kolva power supply estimate\n"
-        "Processor model: Pentium 4 Prescott\n"
-        "Number of processors: 2\n"
+        "CPU: 2 × Pentium 4 Prescott\n"
         "Ticked: Sound Card\n"
         "Stock Speeds: 220 Watts\n"
         "Mild Overclock: 231 Watts\n"
         "Heavy Overclock: 242 Watts\n"
         "\n"
         "How the estimate is made:\n"
-        "Processors: 2 × 89 W = 178 W\n"
-        "Sound card: 7 W\n"
-        "Overhead: 35 W\n"
-        "Total before rounding: 220 W\n"
-        "Stock: 220 W, rounded down: 220 W\n"
-        "Mild overclock: 220 × 1.05 = 231, rounded down: 231 W\n"
-        "Heavy overclock: 220 × 1.1 = 242, rounded down: 242 W\n");
+        "CPU              2 × 89 W    178 W\n"
+        "Sound Card                     7 W\n"
+        "Overhead                      35 W\n"
+        "Stock Speeds     total       220 W\n"
+        "Mild Overclock   220 × 1.05  231 W\n"
+        "Heavy Overclock  220 × 1.1   242 W\n");
     EXPECT_EQ(settled([&] { return world().x.clipboardText(1s); }, expected), expected);
 }
 
