@@ -1,9 +1,12 @@
 #include "kolva_style.hpp"
 
+#include <QCheckBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
+
+#include "look.hpp"
 
 namespace kolva::ui {
 
@@ -17,6 +20,9 @@ constexpr qreal kArrowHeight = 4;
 // The border of a list without the focus: the text colour, faintly.
 constexpr qreal kQuietBorder = 0.35;
 
+// The focus ring's width, in the window's pixels.
+constexpr int kFocusRingWidth = 2;
+
 // `amount` of `over` on `under`, as one opaque colour: a translucent pen
 // would make every repaint of a list several times slower.
 QColor mix(QColor over, QColor under, qreal amount) {
@@ -25,6 +31,24 @@ QColor mix(QColor over, QColor under, qreal amount) {
     };
     return {channel(over.red(), under.red()), channel(over.green(), under.green()),
             channel(over.blue(), under.blue())};
+}
+
+// Focus shown only once the keyboard has moved it, as browsers do for
+// :focus-visible: a click leaves the window as it looks without focus.
+bool showsKeyboardFocus(const QStyleOption& option) {
+    return option.state.testFlag(QStyle::State_HasFocus) &&
+           option.state.testFlag(QStyle::State_KeyboardFocusChange);
+}
+
+// A ring along the inside of `edge`, in whole pixels at every scale.
+void drawFocusRing(QPainter& painter, const QRect& edge) {
+    const int w = kFocusRingWidth;
+    for (const QRect& side : {QRect(edge.left(), edge.top(), edge.width(), w),
+                              QRect(edge.left(), edge.bottom() - w + 1, edge.width(), w),
+                              QRect(edge.left(), edge.top(), w, edge.height()),
+                              QRect(edge.right() - w + 1, edge.top(), w, edge.height())}) {
+        painter.fillRect(side, colour::kFocus);
+    }
 }
 
 }  // namespace
@@ -79,6 +103,21 @@ void KolvaStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     painter->setRenderHint(QPainter::Antialiasing);
     painter->fillPath(triangle, palette.color(QPalette::ButtonText));
     painter->restore();
+    if (showsKeyboardFocus(*option)) {
+        drawFocusRing(*painter, option->rect);
+    }
+}
+
+void KolvaStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    // A check box's focus rings the whole box, its square and caption alike.
+    if (element == PE_FrameFocusRect && qobject_cast<const QCheckBox*>(widget) != nullptr) {
+        if (showsKeyboardFocus(*option)) {
+            drawFocusRing(*painter, widget->rect());
+        }
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 int KolvaStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

@@ -22,6 +22,7 @@ inline constexpr QColor kCredits{0xE0, 0xE0, 0xE0};
 inline constexpr QColor kStock{0xC0, 0xFF, 0xC0};
 inline constexpr QColor kMild{0xFF, 0xFF, 0xC0};
 inline constexpr QColor kHeavy{0xFF, 0xE0, 0xC0};
+inline constexpr QColor kFocus{0xFF, 0xE0, 0x40};  // the keyboard focus ring
 }  // namespace colour
 
 // The fonts: "MS Sans Serif" and "Arial" where installed, else a

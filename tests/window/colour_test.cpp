@@ -1,14 +1,17 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "look.hpp"
 #include "main_window.hpp"
 
 using kolva::Box;
+using kolva::List;
 using kolva::ui::MainWindow;
 
 namespace {
@@ -214,6 +217,59 @@ QString verify(const Rendering& rendering, const QWidget& control, Part part, QC
     return {};
 }
 
+// WCAG's contrast ratio of two colours, from 1 to 21.
+qreal contrast(QColor a, QColor b) {
+    const auto luminance = [](QColor colour) {
+        const auto linear = [](qreal c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const qreal first = luminance(a);
+    const qreal second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The focus indicator of the control at `area`: the pixels that change at
+// least 3:1 from the unfocused look cover at least a 2-pixel ring's area, and
+// across the middle of the top edge the ring is 2 pixels deep and 3:1 against
+// the ground just outside. An empty text if it holds.
+QString verifyFocusRing(const QImage& unfocused, const QImage& focused, const QRect& area,
+                        int thickness) {
+    int changed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            changed += contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3 ? 1 : 0;
+        }
+    }
+    const QRect inner = area.adjusted(thickness, thickness, -thickness, -thickness);
+    const int ringArea = area.width() * area.height() - inner.width() * inner.height();
+    if (changed < ringArea) {
+        return QStringLiteral("%1 pixels change 3:1, a %2-pixel ring has %3")
+            .arg(changed)
+            .arg(thickness)
+            .arg(ringArea);
+    }
+    const QColor outside = focused.pixelColor(area.center().x(), area.top() - 1);
+    for (int depth = 0; depth < thickness; ++depth) {
+        const QPoint at(area.center().x(), area.top() + depth);
+        const QColor ring = focused.pixelColor(at);
+        if (contrast(ring, unfocused.pixelColor(at)) < 3 || contrast(ring, outside) < 3) {
+            return QStringLiteral(
+                       "%1 pixels deep at the top, %2 there is %3:1 against %4 "
+                       "unfocused and %5:1 against %6 outside")
+                .arg(depth)
+                .arg(hex(ring))
+                .arg(contrast(ring, unfocused.pixelColor(at)), 0, 'f', 1)
+                .arg(hex(unfocused.pixelColor(at)))
+                .arg(contrast(ring, outside), 0, 'f', 1)
+                .arg(hex(outside));
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 // Run once per screen scale (QT_SCALE_FACTOR): every colour of the window's
@@ -256,6 +312,28 @@ private Q_SLOTS:
             }
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
+    }
+
+    // Once the keyboard moves the focus, the focused list or check box wears
+    // a ring 2 pixels thick, plain against its unfocused look and its ground.
+    void keyboardFocusIsPlainToSee() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.list(List::ProcessorModel)->setFocus();
+        const QImage unfocused = window.grab().toImage();
+        const qreal ratio = window.devicePixelRatioF();
+        for (QWidget* control : std::initializer_list<QWidget*>{window.list(List::ProcessorCount),
+                                                                window.checkBox(Box::WaterPump)}) {
+            while (QApplication::focusWidget() != control) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            const Rendering focused(window);
+            const QString fault = verifyFocusRing(unfocused, window.grab().toImage(),
+                                                  focused.areaOf(*control, 0), qRound(2 * ratio));
+            QVERIFY2(fault.isEmpty(),
+                     qPrintable(control->objectName() + QLatin1String(" ") + fault));
+        }
     }
 
     // Vertical one-pixel lines: one divides the pump from the TEC, two divide
