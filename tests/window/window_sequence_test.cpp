@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <random>
@@ -64,6 +66,37 @@ void verifyAgreement(const MainWindow& window, const Oracle& expected) {
     }
 }
 
+// Everything the window shows and tells, control by control.
+QStringList stateOf(const MainWindow& window) {
+    QStringList state;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        state.append(label->objectName() + QLatin1String(": ") + label->text() +
+                     QLatin1String(" / ") + label->accessibleName());
+    }
+    for (const QComboBox* list : window.findChildren<QComboBox*>()) {
+        state.append(list->objectName() + QLatin1String(": ") + list->currentText() +
+                     (list->isEnabled() ? QLatin1String("") : QLatin1String(" (disabled)")));
+    }
+    for (const QCheckBox* box : window.findChildren<QCheckBox*>()) {
+        state.append(box->objectName() + (box->isChecked() ? QLatin1String(": ticked")
+                                                           : QLatin1String(": not ticked")));
+    }
+    return state;
+}
+
+// The window's state, then what Ctrl+C copies and shows.
+QStringList stateAndCopyOf(MainWindow& window) {
+    QStringList state = stateOf(window);
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.append(QStringLiteral("the window never became active"));
+    }
+    QTest::keySequence(&window, QKeySequence::Copy);
+    state.append(QGuiApplication::clipboard()->text());
+    state.append(helpOf(window));
+    return state;
+}
+
 }  // namespace
 
 class WindowSequenceTest : public QObject {
@@ -90,6 +123,29 @@ private Q_SLOTS:
             }
         }
         qInfo("window events checked against the oracle: %d", checked);
+    }
+
+    // Ctrl+N after any picks gives the window of a fresh start, copied text
+    // and all; copying says so on the help line.
+    void startingAgainGivesAFreshWindow() {
+        MainWindow fresh;
+        fresh.show();
+        const QStringList expected = stateAndCopyOf(fresh);
+        QCOMPARE(expected.last(), QStringLiteral("Estimate copied"));
+        for (int seed = 1; seed <= kSeeds; ++seed) {
+            std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
+            MainWindow window;
+            window.show();
+            Oracle ignored;
+            for (int event = 0; event < kEventsPerSeed / 10; ++event) {
+                applyRandomEvent(random, window, ignored);
+            }
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keySequence(&window, QKeySequence::New);
+            QCOMPARE(stateOf(window), stateOf(MainWindow()));
+            QCOMPARE(stateAndCopyOf(window), expected);
+        }
     }
 };
 
