@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "look.hpp"
@@ -40,6 +42,21 @@ QString oneLine(QString text) {
     return text.simplified();
 }
 
+// The reasons as one sentence: "First reason; second reason."
+QString oneSentence(const QStringList& reasons) {
+    QStringList clauses;
+    for (QString reason : reasons) {
+        while (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);
+        }
+        if (!clauses.isEmpty() && reason.size() > 1 && reason.at(1).isLower()) {
+            reason[0] = reason.at(0).toLower();
+        }
+        clauses.append(reason);
+    }
+    return clauses.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
 QString reasonForFailure(const QString& fatal) {
     QStringList reasons;
     for (const HeldMessage& held : heldMessages) {
@@ -53,7 +70,7 @@ QString reasonForFailure(const QString& fatal) {
     }
     reasons.append(oneLine(fatal));
     reasons.removeAll(QString());
-    return reasons.join(QStringLiteral("; "));
+    return oneSentence(reasons);
 }
 
 void startupMessageHandler(QtMsgType type, const QMessageLogContext& context,
@@ -66,9 +83,71 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context,
     heldMessages.push_back({type, context.category, message});
 }
 
+// The options that Qt itself reads from every program's command line; they
+// pass through to Qt untouched.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"reverse", false},
+    {"session", true},         {"display", true},
+    {"geometry", true},        {"style", true},
+    {"stylesheet", true},      {"widgetcount", false},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},
+};
+
+// Kolva takes no command line of its own; it answers --help and --version as
+// every desktop program does, before it needs a display, and names an option
+// it does not know. Returns the exit status when the program is to end there.
+std::optional<int> answerCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(KOLVA_DESCRIPTION));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const QtOption& qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue) {
+            option.setValueName(QStringLiteral("value"));
+        }
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "kolva: %s\n", qPrintable(parser.errorText()));
+        return EXIT_FAILURE;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object Qt cannot know the program's name.
+        const QString text =
+            parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("kolva"));
+        std::fputs(qPrintable(text), stdout);
+        return EXIT_SUCCESS;
+    }
+    if (parser.isSet(version)) {
+        std::printf("kolva %s\n", KOLVA_VERSION);
+        return EXIT_SUCCESS;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("kolva"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KOLVA_VERSION));
+    if (const std::optional<int> status = answerCommandLine(argc, argv)) {
+        return *status;
+    }
     defaultHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);

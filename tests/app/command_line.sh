@@ -1,0 +1,28 @@
+#!/bin/sh
+# Kolva answers --help and --version in text and exits 0, with no display to
+# open a window on, and names an option it does not know in one line with a
+# non-zero status.  command_line.sh KOLVA
+kolva="$1"
+fail=0
+check() {  # what, expected status, expected text (a grep pattern), arguments...
+    what="$1" want_status="$2" want_text="$3"
+    shift 3
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$kolva" "$@" 2>&1)
+    status=$?
+    if [ "$status" -ne "$want_status" ] || ! printf '%s\n' "$output" | grep -q -- "$want_text"; then
+        echo "$what: exit status $status, expected $want_status and a line matching: $want_text"
+        printf '%s\n' "$output"
+        fail=1
+    fi
+}
+check "--help" 0 "^Usage: kolva \[options\]$" --help
+check "--help" 0 "^  -v, --version  *Displays version information.$" --help
+check "--version" 0 "^kolva [0-9][0-9.]*$" --version
+check "an unknown option" 1 "^kolva: Unknown option 'frobnicate'.$" --frobnicate
+lines=$(env -u DISPLAY "$kolva" --frobnicate 2>&1 | grep -c .)
+if [ "$lines" -ne 1 ]; then
+    echo "an unknown option: $lines lines, expected one"
+    fail=1
+fi
+[ $fail -eq 0 ] && echo "--help, --version and an unknown option answered without a display"
+exit $fail
