@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the Debian package from the build folder and checks its name, its
-# run-time dependencies and the validity of the files it installs.
+# run-time dependencies, the validity of the files it installs, and that
+# lintian finds nothing against Debian's policy in it.
 set -eu
 build="$1"
 out=$(mktemp -d)
@@ -24,4 +25,6 @@ for icon in scalable/apps/org.kolva.Kolva.svg 48x48/apps/org.kolva.Kolva.png \
 done
 desktop-file-validate "$out/root/usr/share/applications/org.kolva.Kolva.desktop"
 "$(dirname "$0")/validate_metainfo.sh" "$out/root/usr/share/metainfo/org.kolva.Kolva.metainfo.xml"
-echo "package: $(basename "$deb") valid; Depends: $depends"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
+    { echo "lintian reports the above on $(basename "$deb")"; exit 1; }
+echo "package: $(basename "$deb") valid, lintian clean; Depends: $depends"

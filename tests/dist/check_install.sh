@@ -11,7 +11,8 @@ trap 'rm -rf "$stage"' EXIT
 cmake --install "$build" --prefix "$stage/usr" >/dev/null
 share="$stage/usr/share"
 for file in "$stage/usr/bin/kolva" "$share/applications/org.kolva.Kolva.desktop" \
-    "$share/metainfo/org.kolva.Kolva.metainfo.xml" "$share/doc/kolva/LICENSE"; do
+    "$share/metainfo/org.kolva.Kolva.metainfo.xml" "$share/doc/kolva/copyright" \
+    "$share/man/man1/kolva.1.gz"; do
     [ -f "$file" ] || { echo "not installed: ${file#"$stage"}"; exit 1; }
 done
 desktop-file-validate "$share/applications/org.kolva.Kolva.desktop"
