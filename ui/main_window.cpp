@@ -1,5 +1,6 @@
 #include "main_window.hpp"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -57,6 +58,27 @@ void showFigure(QLabel& figure, const QString& heading, const std::string& text)
         figure.setAccessibleName(name);
     }
 }
+
+// An open list's popup marks the entry walked to; closed with Escape, it
+// would keep that mark, which screen readers take as the list's value. Once
+// hidden, it marks the entry the list shows again.
+class PopupFollowsList final : public QObject {
+public:
+    explicit PopupFollowsList(QComboBox& list) : QObject(&list), list_(list) {
+        list.view()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            list_.view()->setCurrentIndex(
+                list_.model()->index(list_.currentIndex(), list_.modelColumn()));
+        }
+        return false;
+    }
+
+private:
+    QComboBox& list_;
+};
 
 }  // namespace
 
@@ -166,6 +188,7 @@ void MainWindow::buildLists() {
         }
         combo->addItems(entries);
         combo->setCurrentIndex(-1);
+        new PopupFollowsList(*combo);
         combo->setEnabled(model_.listState(row.list).enabled);
         connect(combo, &QComboBox::activated, this, [this, list = row.list](int entry) {
             model_.pick(list, entry);

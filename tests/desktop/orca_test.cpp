@@ -75,6 +75,15 @@ TEST(Orca, SpeaksEachListWithItsEntry) {
             EXPECT_THAT(journey.press("KP_Enter"), Contains(StartsWith(spoken)));
         }
     }
+    // Opened, walked and closed with Escape: the list is heard with the entry
+    // it shows again.
+    if (KOLVA_LISTS_OFFER_THEIR_ENTRY) {
+        journey.press("Down", "Alt_L");
+        journey.press("Down");
+        const std::vector<std::string> closed = journey.press("Escape");
+        EXPECT_THAT(closed, Contains(HasSubstr("Pentium")));
+        EXPECT_THAT(closed, Not(Contains(HasSubstr("Pentium II"))));
+    }
     // Lists with a caption beside them, TEC (Watts): and Hard Drives: (the
     // last stop), each with its value.
     EXPECT_THAT(journey.pressTimes("Tab", 7), Contains(HasSubstr("0 combo box")));

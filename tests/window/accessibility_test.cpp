@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -109,6 +110,19 @@ private Q_SLOTS:
         QCOMPARE(figuresOf(window).stock, QStringLiteral("238"));
         QCOMPARE(nameOf(window, "Text31"), QStringLiteral("Mild Overclock: 249"));
         QCOMPARE(figuresOf(window).heavy, QStringLiteral("261"));
+
+        // Opened, walked and closed with Escape, the list still shows "3", and
+        // readers are offered that entry as its value, not the one walked to.
+        QComboBox& devices = *window.list(List::UsbDevices);
+        QTest::keyClick(&devices, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(devices.view()->isVisible());
+        press(Qt::Key_Down);
+        QTest::keyClick(devices.view(), Qt::Key_Escape);
+        QTRY_VERIFY(!devices.view()->isVisible());
+        QCOMPARE(devices.currentText(), QStringLiteral("3"));
+        const QModelIndexList offered = devices.view()->selectionModel()->selectedIndexes();
+        QCOMPARE(offered.size(), 1);
+        QCOMPARE(offered.first().data().toString(), QStringLiteral("3"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!window.isVisible());
