@@ -115,6 +115,17 @@ TEST(Orca, TellsTheNewEstimateOnceTheUserPauses) {
     EXPECT_THAT(
         journey.press("KP_Home"),
         ElementsAre("Stock Speeds: 39 Watts Mild Overclock: 40 Watts Heavy Overclock: 42 Watts"));
+
+    // Copying and starting again are heard: Qt 6.8 tells both, and starting
+    // again brings the focus back to the first list.
+    if (KOLVA_ANNOUNCES) {
+        EXPECT_THAT(journey.press("c", "Control_L"), Contains("Estimate copied"));
+    }
+    const std::vector<std::string> again = journey.press("n", "Control_L", 1500ms);
+    EXPECT_THAT(again, Contains(HasSubstr("Select From Below combo box")));
+    if (KOLVA_ANNOUNCES) {
+        EXPECT_THAT(again, Contains("Started again"));
+    }
 }
 
 TEST(Orca, ReadsTheHelpLineAsTheWindowsStatusBar) {
