@@ -22,7 +22,7 @@ std::string watts(double value) {
 // The summed slot a list adds to and the count and unit behind it, where its
 // rule makes it a count of units: a counted group's total, or a count list.
 struct ListAddend {
-    Slot slot;
+    Slot slot{};
     std::optional<Addend::PerUnit> perUnit;
 };
 
