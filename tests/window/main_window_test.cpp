@@ -2,6 +2,7 @@
 #include "makeup_panel.hpp"
 
 #include <QDir>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -201,6 +202,68 @@ private Q_SLOTS:
         QVERIFY(!panel.isVisible());
         QCOMPARE(QApplication::focusWidget(), focused);
         QCOMPARE(window.checkBox(Box::ScsiCard)->isChecked(), true);
+    }
+
+    // With every part chosen, each line of the make-up is named by a caption
+    // the window shows, alone or followed by its frame's ("Additional PCI
+    // Cards"), and the parts come in the window's Tab order.
+    void everyMakeUpLineIsNamedAsTheWindowNamesIt() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (QCheckBox* box : window.findChildren<QCheckBox*>()) {
+            box->click();
+        }
+        for (std::size_t i = 0; i < kolva::kListCount; ++i) {
+            QComboBox& list = *window.list(static_cast<List>(i));
+            QTest::keyClick(&list, Qt::Key_End);
+            QCOMPARE(list.currentIndex(), list.count() - 1);
+        }
+        // Each control's names, in Tab order from the first list.
+        QList<QStringList> names;
+        QWidget* control = window.list(List::ProcessorModel);
+        do {
+            const auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget());
+            if (frame == nullptr || (qobject_cast<QComboBox*>(control) == nullptr &&
+                                     qobject_cast<QCheckBox*>(control) == nullptr)) {
+                control = control->nextInFocusChain();
+                continue;
+            }
+            // A box by its caption; a list by its frame's caption, by the
+            // caption on its left, or by both ("Additional PCI Cards").
+            QStringList own{frame->title()};
+            if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+                own = {box->text()};
+            }
+            for (const QLabel* label : frame->findChildren<QLabel*>()) {
+                const QString caption = label->text().chopped(1);
+                const QRect at = label->geometry();
+                const QRect list = control->geometry();
+                if (qobject_cast<QComboBox*>(control) != nullptr &&
+                    label->text().endsWith(QLatin1Char(':')) && at.left() < list.left() &&
+                    at.top() < list.bottom() && list.top() < at.bottom()) {
+                    own += {caption, caption + QLatin1Char(' ') + frame->title()};
+                }
+            }
+            names.append(own);
+            control = control->nextInFocusChain();
+        } while (control != window.list(List::ProcessorModel));
+
+        QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+        const QStringList lines = window.makeUpPanel().text().split(QLatin1Char('\n'));
+        qsizetype at = 0;
+        for (const QString& line : lines.mid(1)) {
+            const QString name = line.section(QLatin1Char('\t'), 0, 0);
+            if (name == QLatin1String("Overhead")) {
+                break;
+            }
+            while (at < names.size() && !names[at].contains(name)) {
+                ++at;
+            }
+            QVERIFY2(at < names.size(),
+                     qPrintable(name + QLatin1String(" is not named so in the "
+                                                     "window, or out of order")));
+        }
     }
 
     void tabFollowsTheDesignedOrderAndSkipsDisabledLists() {
