@@ -117,6 +117,7 @@ std::vector<MakeUpLine> linesOf(const EstimateMakeUp& makeUp) {
         return {{std::string(kNothingCounts), {}, {}}};
     }
     std::vector<MakeUpLine> lines;
+    lines.reserve(makeUp.addends.size() + 3);
     for (const Addend& addend : makeUp.addends) {
         lines.push_back(addendLine(addend));
     }
