@@ -68,10 +68,17 @@ public:
         list.view()->installEventFilter(this);
     }
 
+    // Queued: a pick made with Return hides the popup before the list reads
+    // the picked entry from it.
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::Hide) {
-            list_.view()->setCurrentIndex(
-                list_.model()->index(list_.currentIndex(), list_.modelColumn()));
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    list_.view()->setCurrentIndex(
+                        list_.model()->index(list_.currentIndex(), list_.modelColumn()));
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

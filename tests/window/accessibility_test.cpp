@@ -120,10 +120,14 @@ private Q_SLOTS:
         QTest::keyClick(devices.view(), Qt::Key_Escape);
         QTRY_VERIFY(!devices.view()->isVisible());
         QCOMPARE(devices.currentText(), QStringLiteral("3"));
-        const QModelIndexList offered = devices.view()->selectionModel()->selectedIndexes();
-        QCOMPARE(offered.size(), 1);
-        QCOMPARE(offered.first().data().toString(), QStringLiteral("3"));
+        const auto offered = [&devices] {
+            const QModelIndexList selected = devices.view()->selectionModel()->selectedIndexes();
+            return selected.size() == 1 ? selected.first().data().toString() : QString();
+        };
+        QTRY_COMPARE(offered(), QStringLiteral("3"));
 
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!window.isVisible());
     }
