@@ -68,15 +68,17 @@ test: test-deps build build-asan tidy
 	@ctest --test-dir build --output-on-failure -j2
 	@ctest --test-dir build-asan --output-on-failure -j2
 
-# Fuzzes the model against the oracle for FUZZ_SECONDS; new inputs go to
-# build-fuzz/corpus, the checked-in seeds stay as they are.
+# Fuzzes the model against the oracle, then pasting, for FUZZ_SECONDS each;
+# new inputs go to build-fuzz/, the checked-in seeds stay as they are.
 fuzz:
 	@scripts/install-deps run test fuzz
 	@test -f build-fuzz/build.ninja || cmake --preset fuzz >/dev/null
-	@scripts/build build-fuzz --target model_fuzzer
-	@mkdir -p build-fuzz/corpus
+	@scripts/build build-fuzz --target model_fuzzer paste_fuzzer
+	@mkdir -p build-fuzz/corpus build-fuzz/paste_corpus
 	@build-fuzz/tests/model_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		build-fuzz/corpus tests/fuzz/corpus
+	@build-fuzz/tests/paste_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		build-fuzz/paste_corpus tests/fuzz/paste_corpus
 
 # Start-up, memory and per-event benchmarks from a release build, as one table.
 bench:

@@ -10,11 +10,6 @@ namespace kolva {
 
 namespace {
 
-constexpr std::string_view kTitle = "Kolva power supply estimate";
-constexpr std::string_view kMakeUpHeading = "How the estimate is made:";
-constexpr std::string_view kModelWaits = " (a model counts once its number is chosen)";
-constexpr std::string_view kNumberWaits = " (a number counts once its model is chosen)";
-
 std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -61,7 +56,7 @@ std::string figureLine(std::string_view heading, const std::string& figure) {
 }  // namespace
 
 std::string machineText(const PowerModel& model) {
-    std::string text = std::string(kTitle) + "\n";
+    std::string text = std::string(kMachineTitle) + "\n";
     std::string ticked;
     for (const Control& control : readingOrder()) {
         if (const List* list = std::get_if<List>(&control)) {
@@ -73,7 +68,7 @@ std::string machineText(const PowerModel& model) {
         }
     }
     if (!ticked.empty()) {
-        text += "Ticked: " + ticked + "\n";
+        text += std::string(kTickedName) + ": " + ticked + "\n";
     }
     const Estimate& figures = model.estimate();
     text += figureLine(kStockHeading, figures.stock);

@@ -101,6 +101,24 @@ void PowerModel::explain(Explained control) {
     help_ = explanation(control);
 }
 
+void PowerModel::startAgain() {
+    *this = PowerModel();
+    load();
+}
+
+void PowerModel::apply(const Machine& machine) {
+    startAgain();
+    for (const Control& control : readingOrder()) {
+        if (const List* list = std::get_if<List>(&control)) {
+            if (const int entry = machine.entries[indexOf(*list)]; entry != 0) {
+                pick(*list, entry);
+            }
+        } else if (const Box box = std::get<Box>(control); machine.ticked[indexOf(box)]) {
+            toggle(box, true);
+        }
+    }
+}
+
 void PowerModel::recalculate() {
     estimate_ = estimateFor(sheet_, controllers());
 }

@@ -9,6 +9,7 @@
 #include "estimate.hpp"
 #include "estimate_makeup.hpp"
 #include "load_sheet.hpp"
+#include "machine_reader.hpp"
 
 namespace kolva {
 
@@ -44,6 +45,13 @@ public:
 
     // The user clicks a figure or the TEC caption: only the help line changes.
     void explain(Explained control);
+
+    // Returns to the state of a fresh start, as the load handler leaves it.
+    void startAgain();
+
+    // Starts again and sets every list and box to `machine`, through the
+    // handlers a user would run, in the window's reading order.
+    void apply(const Machine& machine);
 
     // How the figures follow from the load sheet; built only when asked for,
     // so that a pick costs no more for it.

@@ -259,17 +259,20 @@ void MainWindow::addCommands() {
     copy_ = new QAction(tr("Copy Estimate"), this);
     copy_->setShortcut(QKeySequence::Copy);
     connect(copy_, &QAction::triggered, this, &MainWindow::copyEstimate);
+    paste_ = new QAction(tr("Paste Machine"), this);
+    paste_->setShortcut(QKeySequence::Paste);
+    connect(paste_, &QAction::triggered, this, &MainWindow::pasteMachine);
     startAgain_ = new QAction(tr("Start Again"), this);
     startAgain_->setShortcut(QKeySequence::New);
     connect(startAgain_, &QAction::triggered, this, &MainWindow::startAgain);
-    for (QAction* command : {copy_, startAgain_}) {
+    for (QAction* command : {copy_, paste_, startAgain_}) {
         command->setShortcutVisibleInContextMenu(true);
         addAction(command);
     }
 }
 
 QList<QAction*> MainWindow::figureCommands() const {
-    return {copy_, startAgain_};
+    return {copy_, paste_, startAgain_};
 }
 
 void MainWindow::showMakeUp(QWidget* figure) {
@@ -287,10 +290,23 @@ void MainWindow::copyEstimate() {
     announce(*help_, done);
 }
 
+void MainWindow::pasteMachine() {
+    const auto read = readMachine(QGuiApplication::clipboard()->text().toStdString());
+    if (const auto* reason = std::get_if<std::string>(&read)) {
+        const QString why = QString::fromStdString(*reason);
+        help_->setText(why);
+        announce(*help_, why);
+        return;
+    }
+    makeUp_->dismiss();
+    model_.apply(std::get<Machine>(read));
+    showModel();
+    announce(*help_, tr("Machine pasted"));
+}
+
 void MainWindow::startAgain() {
     makeUp_->dismiss();
-    model_ = PowerModel();
-    model_.load();
+    model_.startAgain();
     showModel();
     list(List::ProcessorModel)->setFocus(Qt::OtherFocusReason);
     announce(*help_, tr("Started again"));

@@ -46,6 +46,9 @@ public:
     void copyEstimate();
     // Returns every list, box, figure and the help line to a fresh start.
     void startAgain();
+    // Sets the window to the machine on the clipboard, if it holds one that
+    // Kolva copied; else changes nothing and says why on the help line.
+    void pasteMachine();
     // The commands of the figures' menu, with their keys.
     QList<QAction*> figureCommands() const;
 
@@ -78,6 +81,7 @@ private:
     MakeUpPanel* makeUp_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* startAgain_ = nullptr;
+    QAction* paste_ = nullptr;
 };
 
 }  // namespace kolva::ui

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "kolva_on_desktop.hpp"
 
@@ -29,8 +30,9 @@ TEST(Window, OffersKolvasOwnIconToTaskBars) {
 }
 
 // Ctrl+C puts the machine and its estimate on the clipboard, where another
-// program reads it as plain text.
-TEST(Window, CopiesTheMachineAndItsEstimateForOtherPrograms) {
+// program reads it as plain text; started again, Kolva takes the machine back
+// with Ctrl+V from another program's clipboard.
+TEST(Window, CopiesTheMachineForOtherProgramsAndPastesItBack) {
     using namespace std::chrono_literals;
     KolvaOnDesktop kolva;
     kolva.pickWithPointer("Processor model", "Pentium 4 Prescott");
@@ -56,6 +58,20 @@ TEST(Window, CopiesTheMachineAndItsEstimateForOtherPrograms) {
         "Mild Overclock   220 × 1.05  231 W\n"
         "Heavy Overclock  220 × 1.1   242 W\n");
     EXPECT_EQ(settled([&] { return world().x.clipboardText(1s); }, expected), expected);
+
+    world().x.tapKey("n", "Control_L");
+    const auto stock = [&] { return kolva.label("Stock Speeds:").name(); };
+    ASSERT_EQ(settled(stock, std::string("Stock Speeds: 0")), "Stock Speeds: 0");
+    const auto file = world().desktop.home() / "pasted.txt";
+    std::ofstream(file) << "> " << expected;
+    Process xclip({{"xclip", "-selection", "clipboard", "-i", file.string()},
+                   {},
+                   world().desktop.home() / "xclip.log",
+                   std::nullopt});
+    const std::string offered = "> " + expected;
+    ASSERT_EQ(settled([&] { return world().x.clipboardText(1s); }, offered), offered);
+    world().x.tapKey("v", "Control_L");
+    EXPECT_EQ(settled(stock, std::string("Stock Speeds: 220")), "Stock Speeds: 220");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "machine_reader.hpp"
+#include "machine_text.hpp"
 #include "oracle.hpp"
 #include "power_model.hpp"
 #include "selection_rules.hpp"
@@ -93,6 +95,56 @@ TEST(RandomSequences, ModelAgreesWithOracleAfterEveryEvent) {
     }
     RecordProperty("events_checked", checked);
     EXPECT_EQ(checked, kSeeds * kEventsPerSeed);
+}
+
+// What forums and mail do to a pasted text: each line quoted and its line
+// ending made CRLF, blank lines and spaces around it, the figures dropped.
+std::string mangled(const std::string& copied) {
+    std::string text = "\r\n  \r\n";
+    std::size_t start = 0;
+    for (std::size_t end; (end = copied.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = copied.substr(start, end - start);
+        if (line.find(" Watts") == std::string::npos) {
+            text += ">  " + line + "  \r\n";
+        }
+    }
+    return text + "\r\n\r\n";
+}
+
+// Copying the machine, starting again and pasting it back gives the same
+// machine: the same copied text, figures and make-up included, and the same
+// boxes, from the text as copied and as a forum leaves it.
+TEST(RandomSequences, PastingACopiedMachineGivesItBack) {
+    int machines = 0;
+    for (int seed = 1; seed <= kSeeds; ++seed) {
+        SCOPED_TRACE(testing::Message() << "replay with seed " << seed);
+        std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
+        PowerModel model;
+        model.load();
+        oracle::Oracle ignored;
+        for (int event = 1; event <= kEventsPerSeed / 10; ++event) {
+            applyRandomEvent(random, model, ignored);
+            if (event % 5 != 0) {
+                continue;
+            }
+            const std::string copied = machineText(model);
+            for (const std::string& pasted : {copied, mangled(copied)}) {
+                const auto machine = readMachine(pasted);
+                ASSERT_TRUE(std::holds_alternative<Machine>(machine))
+                    << std::get<std::string>(machine) << "\n"
+                    << pasted;
+                PowerModel again;
+                again.apply(std::get<Machine>(machine));
+                ASSERT_EQ(machineText(again), copied);
+                for (std::size_t i = 0; i < kBoxCount; ++i) {
+                    ASSERT_EQ(again.isChecked(static_cast<Box>(i)),
+                              model.isChecked(static_cast<Box>(i)));
+                }
+            }
+            ++machines;
+        }
+    }
+    RecordProperty("machines_pasted", machines);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <random>
@@ -126,8 +127,10 @@ private Q_SLOTS:
     }
 
     // Ctrl+N after any picks gives the window of a fresh start, copied text
-    // and all; copying says so on the help line.
-    void startingAgainGivesAFreshWindow() {
+    // and all; copying says so on the help line. Ctrl+V of what was copied
+    // gives the machine back; of any other text it changes nothing but the
+    // help line, which says why.
+    void startingAgainGivesAFreshWindowAndPastingTheMachineBack() {
         MainWindow fresh;
         fresh.show();
         const QStringList expected = stateAndCopyOf(fresh);
@@ -142,9 +145,28 @@ private Q_SLOTS:
             }
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
+
+            QGuiApplication::clipboard()->setText(
+                QStringLiteral("Kolva power supply estimate\n"
+                               "CPU: 3 × Opteron\n"));
+            const QStringList before = stateOf(window);
+            QTest::keySequence(&window, QKeySequence::Paste);
+            QCOMPARE(helpOf(window),
+                     QStringLiteral("Kolva did not understand \"CPU: 3 × Opteron\"."));
+            QStringList after = stateOf(window);
+            QCOMPARE(after.filter(QRegularExpression(QStringLiteral("^(?!help:)"))),
+                     before.filter(QRegularExpression(QStringLiteral("^(?!help:)"))));
+
+            QTest::keySequence(&window, QKeySequence::Copy);
+            const QString copied = QGuiApplication::clipboard()->text();
             QTest::keySequence(&window, QKeySequence::New);
             QCOMPARE(stateOf(window), stateOf(MainWindow()));
             QCOMPARE(stateAndCopyOf(window), expected);
+
+            QGuiApplication::clipboard()->setText(copied);
+            QTest::keySequence(&window, QKeySequence::Paste);
+            QTest::keySequence(&window, QKeySequence::Copy);
+            QCOMPARE(QGuiApplication::clipboard()->text(), copied);
         }
     }
 };

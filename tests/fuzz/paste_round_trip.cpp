@@ -1,0 +1,36 @@
+#include "paste_round_trip.hpp"
+
+#include <string_view>
+#include <variant>
+
+#include "machine_reader.hpp"
+#include "machine_text.hpp"
+#include "power_model.hpp"
+
+namespace kolva::fuzz {
+
+std::optional<std::string> pasteFault(std::span<const std::uint8_t> text) {
+    const auto read =
+        readMachine({reinterpret_cast<const char*>(text.data()), text.size()});  // NOLINT
+    if (const auto* reason = std::get_if<std::string>(&read)) {
+        if (reason->empty()) {
+            return "a rejection without a reason";
+        }
+        return std::nullopt;
+    }
+    PowerModel model;
+    model.apply(std::get<Machine>(read));
+    const std::string copied = machineText(model);
+    const auto again = readMachine(copied);
+    if (!std::holds_alternative<Machine>(again)) {
+        return "its own copy rejected: " + std::get<std::string>(again);
+    }
+    PowerModel pasted;
+    pasted.apply(std::get<Machine>(again));
+    if (machineText(pasted) != copied) {
+        return "a copy that pastes as another machine:\n" + copied;
+    }
+    return std::nullopt;
+}
+
+}  // namespace kolva::fuzz
