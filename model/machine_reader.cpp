@@ -13,7 +13,7 @@ namespace kolva {
 namespace {
 
 // Longer than any machine Kolva copies, with every line quoted and spaced.
-constexpr std::size_t kLongestText = 16 * 1024;
+constexpr std::size_t kLongestText = std::size_t{16} * 1024;
 constexpr std::size_t kQuotedLength = 40;
 constexpr std::string_view kNotAMachine = "The clipboard does not hold a Kolva machine.";
 constexpr std::string_view kTimes = " × ";

@@ -10,8 +10,7 @@
 namespace kolva::fuzz {
 
 std::optional<std::string> pasteFault(std::span<const std::uint8_t> text) {
-    const auto read =
-        readMachine({reinterpret_cast<const char*>(text.data()), text.size()});  // NOLINT
+    const auto read = readMachine({reinterpret_cast<const char*>(text.data()), text.size()});
     if (const auto* reason = std::get_if<std::string>(&read)) {
         if (reason->empty()) {
             return "a rejection without a reason";
