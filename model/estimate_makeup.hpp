@@ -15,6 +15,9 @@ inline constexpr std::string_view kStockHeading = "Stock Speeds";
 inline constexpr std::string_view kMildHeading = "Mild Overclock";
 inline constexpr std::string_view kHeavyHeading = "Heavy Overclock";
 
+// The make-up's own heading, wherever it is shown.
+inline constexpr std::string_view kMakeUpHeading = "How the estimate is made:";
+
 // One addend of the estimate: a part that adds watts, the overhead or a
 // controller's allowance.
 struct Addend {

@@ -10,7 +10,6 @@ namespace kolva {
 // The words of a copied machine that are not the window's.
 inline constexpr std::string_view kMachineTitle = "Kolva power supply estimate";
 inline constexpr std::string_view kTickedName = "Ticked";
-inline constexpr std::string_view kMakeUpHeading = "How the estimate is made:";
 inline constexpr std::string_view kModelWaits = " (a model counts once its number is chosen)";
 inline constexpr std::string_view kNumberWaits = " (a number counts once its model is chosen)";
 

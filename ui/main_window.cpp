@@ -357,8 +357,8 @@ void MainWindow::showModel() {
         }
         combo->setEnabled(state.enabled);
     }
-    // Only starting again unticks a box from here: the model has already
-    // handled the change, so the box does not tell it again.
+    // Only starting again and pasting change a box from here: the model has
+    // already handled the change, so the box does not tell it again.
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         if (const bool checked = model_.isChecked(static_cast<Box>(i));
             boxes_[i]->isChecked() != checked) {
@@ -366,7 +366,10 @@ void MainWindow::showModel() {
             boxes_[i]->setChecked(checked);
         }
     }
-    makeUp_->update(model_.makeUp());
+    // The make-up is worked out only while it shows, so a pick costs no more.
+    if (makeUp_->isVisible()) {
+        makeUp_->refill(model_.makeUp());
+    }
 }
 
 }  // namespace kolva::ui

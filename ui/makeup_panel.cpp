@@ -104,7 +104,7 @@ void MakeUpPanel::showForPointer(QWidget& figure, const EstimateMakeUp& makeUp) 
         figure.installEventFilter(this);
     }
     leaving_.stop();
-    fill(makeUp);
+    refill(makeUp);
     show();
     raise();
 }
@@ -113,17 +113,11 @@ void MakeUpPanel::showForKeyboard(const EstimateMakeUp& makeUp) {
     if (!body_->hasFocus()) {
         returnFocusTo_ = QApplication::focusWidget();
     }
-    fill(makeUp);
+    refill(makeUp);
     show();
     raise();
     body_->moveCursor(QTextCursor::Start);
     body_->setFocus(Qt::ShortcutFocusReason);
-}
-
-void MakeUpPanel::update(const EstimateMakeUp& makeUp) {
-    if (isVisible()) {
-        fill(makeUp);
-    }
 }
 
 void MakeUpPanel::dismiss() {
@@ -159,19 +153,24 @@ bool MakeUpPanel::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void MakeUpPanel::fill(const EstimateMakeUp& makeUp) {
+void MakeUpPanel::refill(const EstimateMakeUp& makeUp) {
     const std::vector<MakeUpLine> lines = linesOf(makeUp);
     QTextOption option = body_->document()->defaultTextOption();
     option.setTabs(columnsFor(lines, body_->fontMetrics()));
     body_->document()->setDefaultTextOption(option);
-    body_->setPlainText(tr("How the estimate is made:") + QLatin1Char('\n') + rowsOf(lines));
+    body_->setPlainText(
+        QString::fromUtf8(kMakeUpHeading.data(), static_cast<qsizetype>(kMakeUpHeading.size())) +
+        QLatin1Char('\n') + rowsOf(lines));
     QTextCursor heading(body_->document()->firstBlock());
     heading.select(QTextCursor::BlockUnderCursor);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
     heading.mergeCharFormat(bold);
+    riseToFit();
+}
 
-    // As tall as the laid-out text, rising from the area's bottom edge.
+// As tall as the laid-out text, rising from the area's bottom edge.
+void MakeUpPanel::riseToFit() {
     setGeometry(area_);
     QAbstractTextDocumentLayout* layout = body_->document()->documentLayout();
     qreal textHeight = 0;

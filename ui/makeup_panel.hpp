@@ -28,8 +28,8 @@ public:
     void showForPointer(QWidget& figure, const EstimateMakeUp& makeUp);
     // Shows the panel with the keyboard focus in it.
     void showForKeyboard(const EstimateMakeUp& makeUp);
-    // Shows `makeUp` if the panel is open.
-    void update(const EstimateMakeUp& makeUp);
+    // Shows `makeUp` in place of what the panel shows.
+    void refill(const EstimateMakeUp& makeUp);
     // Closes the panel, giving the focus back to where it was if it had it.
     void dismiss();
 
@@ -40,7 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fill(const EstimateMakeUp& makeUp);
+    void riseToFit();
     void hideUnlessHovered();
 
     QRect area_;
