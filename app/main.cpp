@@ -143,8 +143,6 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("kolva"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KOLVA_VERSION));
     if (const std::optional<int> status = answerCommandLine(argc, argv)) {
         return *status;
     }
