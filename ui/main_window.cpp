@@ -61,29 +61,35 @@ void showFigure(QLabel& figure, const QString& heading, const std::string& text)
 
 // An open list's popup marks the entry walked to; closed with Escape, it
 // would keep that mark, which screen readers take as the list's value. Once
-// hidden, it marks the entry the list shows again.
+// hidden, it marks the entry the list shows again. The popup is made when
+// first opened, not before, so it is watched for from then on.
 class PopupFollowsList final : public QObject {
 public:
     explicit PopupFollowsList(QComboBox& list) : QObject(&list), list_(list) {
-        list.view()->installEventFilter(this);
+        list.installEventFilter(this);
     }
 
-    // Queued: a pick made with Return hides the popup before the list reads
-    // the picked entry from it.
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Hide) {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &list_ && event->type() == QEvent::ChildAdded) {
+            QObject* child = static_cast<QChildEvent*>(event)->child();
+            if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()) {
+                child->installEventFilter(this);
+            }
+        } else if (watched != &list_ && event->type() == QEvent::Hide) {
+            // Queued: a pick made with Return hides the popup before the list
+            // reads the picked entry from it.
             QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    list_.view()->setCurrentIndex(
-                        list_.model()->index(list_.currentIndex(), list_.modelColumn()));
-                },
-                Qt::QueuedConnection);
+                this, [this] { markShownEntry(); }, Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
+    void markShownEntry() {
+        list_.view()->setCurrentIndex(
+            list_.model()->index(list_.currentIndex(), list_.modelColumn()));
+    }
+
     QComboBox& list_;
 };
 
@@ -114,7 +120,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     help_ = findChild<QLabel*>(qText(kHelpLineName));
     findFigures();
     explainOnClick(*findChild<QLabel*>(qText(kTecCaptionName)), Explained::TecCaption);
-    makeUp_ = new MakeUpPanel(*this, toPixels(kMakeUpArea));
     addCommands();
     setFocusOrder();
     centreOnScreen();
@@ -250,9 +255,6 @@ void MainWindow::addCommands() {
     // Ctrl+F1, the desktop's key for a tool tip, shows how the estimate is made.
     auto* makeUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1), this);
     connect(makeUp, &QShortcut::activated, this, [this] { showMakeUp(nullptr); });
-    auto* dismiss = new QShortcut(QKeySequence(Qt::Key_Escape), makeUp_);
-    dismiss->setContext(Qt::WindowShortcut);
-    connect(dismiss, &QShortcut::activated, makeUp_, &MakeUpPanel::dismiss);
 
     // The figures' menu; their keys work anywhere in the window. An open list
     // takes the keyboard, so they never act from there.
@@ -276,6 +278,11 @@ QList<QAction*> MainWindow::figureCommands() const {
 }
 
 void MainWindow::showMakeUp(QWidget* figure) {
+    // Made when first asked for: most sessions never show it, and every
+    // start would pay for its text editor.
+    if (makeUp_ == nullptr) {
+        makeUp_ = new MakeUpPanel(*this, toPixels(kMakeUpArea));
+    }
     if (figure != nullptr) {
         makeUp_->showForPointer(*figure, model_.makeUp());
     } else {
@@ -298,14 +305,20 @@ void MainWindow::pasteMachine() {
         announce(*help_, why);
         return;
     }
-    makeUp_->dismiss();
+    dismissMakeUp();
     model_.apply(std::get<Machine>(read));
     showModel();
     announce(*help_, tr("Machine pasted"));
 }
 
+void MainWindow::dismissMakeUp() {
+    if (makeUp_ != nullptr) {
+        makeUp_->dismiss();
+    }
+}
+
 void MainWindow::startAgain() {
-    makeUp_->dismiss();
+    dismissMakeUp();
     model_.startAgain();
     showModel();
     list(List::ProcessorModel)->setFocus(Qt::OtherFocusReason);
@@ -367,7 +380,7 @@ void MainWindow::showModel() {
         }
     }
     // The make-up is worked out only while it shows, so a pick costs no more.
-    if (makeUp_->isVisible()) {
+    if (makeUp_ != nullptr && makeUp_->isVisible()) {
         makeUp_->refill(model_.makeUp());
     }
 }

@@ -37,7 +37,8 @@ public:
     QLabel* figure(std::size_t i) const { return figures_[i].label; }
     // A figure with its heading and unit: "Stock Speeds: 300 Watts".
     QString reading(std::size_t i) const;
-    const MakeUpPanel& makeUpPanel() const { return *makeUp_; }
+    // How the estimate is made, once it has been shown.
+    const MakeUpPanel* makeUpPanel() const { return makeUp_; }
 
     // Shows how the estimate is made: for the pointer resting on `figure`,
     // or, without one, with the keyboard focus in it.
@@ -61,6 +62,7 @@ private:
     void findFigures();
     void explainOnClick(QWidget& widget, Explained which);
     void addCommands();
+    void dismissMakeUp();
     void setFocusOrder();
     void centreOnScreen();
     QWidget* container(std::string_view name);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -92,6 +93,10 @@ MakeUpPanel::MakeUpPanel(QWidget& window, QRect area) : QFrame(&window), area_(a
     connect(&leaving_, &QTimer::timeout, this, &MakeUpPanel::hideUnlessHovered);
     installEventFilter(this);
     body_->installEventFilter(this);
+    // Escape closes the panel anywhere in the window, and only while it shows.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &MakeUpPanel::dismiss);
     hide();
 }
 

@@ -188,7 +188,8 @@ private Q_SLOTS:
             QHelpEvent hover(QEvent::ToolTip, middle, label->mapToGlobal(middle));
             QApplication::sendEvent(label, &hover);
         }
-        const MakeUpPanel& panel = window.makeUpPanel();
+        QVERIFY(window.makeUpPanel() != nullptr);
+        const MakeUpPanel& panel = *window.makeUpPanel();
         QVERIFY(panel.isVisible());
         QCOMPARE(panel.text(), QStringLiteral("How the estimate is made:\n"
                                               "SCSI Card\t\t25 W\n"
@@ -250,7 +251,8 @@ private Q_SLOTS:
         } while (control != window.list(List::ProcessorModel));
 
         QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
-        const QStringList lines = window.makeUpPanel().text().split(QLatin1Char('\n'));
+        QVERIFY(window.makeUpPanel() != nullptr);
+        const QStringList lines = window.makeUpPanel()->text().split(QLatin1Char('\n'));
         qsizetype at = 0;
         for (const QString& line : lines.mid(1)) {
             const QString name = line.section(QLatin1Char('\t'), 0, 0);
