@@ -66,13 +66,16 @@ void showFigure(QLabel& figure, const QString& heading, const std::string& text)
 class PopupFollowsList final : public QObject {
 public:
     explicit PopupFollowsList(QComboBox& list) : QObject(&list), list_(list) {
+        // Some Qt versions make the popup early, for screen readers.
+        for (QWidget* child : list.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            child->installEventFilter(this);
+        }
         list.installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &list_ && event->type() == QEvent::ChildAdded) {
-            QObject* child = static_cast<QChildEvent*>(event)->child();
-            if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()) {
+            if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType()) {
                 child->installEventFilter(this);
             }
         } else if (watched != &list_ && event->type() == QEvent::Hide) {
@@ -177,6 +180,7 @@ void MainWindow::placeLabel(const LabelRow& row) {
 void MainWindow::buildLists() {
     for (const ListRow& row : kLists) {
         auto* combo = new QComboBox(container(row.parent));
+        new PopupFollowsList(*combo);
         combo->setObjectName(qText(row.name));
         combo->setGeometry(toPixels(row.at));
         // Screen readers read the chosen entry as the list's name, and what
@@ -200,7 +204,6 @@ void MainWindow::buildLists() {
         }
         combo->addItems(entries);
         combo->setCurrentIndex(-1);
-        new PopupFollowsList(*combo);
         combo->setEnabled(model_.listState(row.list).enabled);
         connect(combo, &QComboBox::activated, this, [this, list = row.list](int entry) {
             model_.pick(list, entry);
