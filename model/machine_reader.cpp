@@ -22,15 +22,6 @@ constexpr std::string_view kTimes = " × ";
 constexpr std::array<std::string_view, 4> kPartsEnd = {kStockHeading, kMildHeading, kHeavyHeading,
                                                        kMakeUpHeading};
 
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kSpaces = " \t\r";
-    const auto first = text.find_first_not_of(kSpaces);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kSpaces) - first + 1);
-}
-
 // A line without its quote markers and the spaces around it.
 std::string_view unquoted(std::string_view line) {
     line = trimmed(line);

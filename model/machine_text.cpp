@@ -10,16 +10,8 @@ namespace kolva {
 
 namespace {
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 std::string entryText(List list, int entry) {
-    return trimmed(entriesOf(list)[static_cast<std::size_t>(entry)]);
+    return std::string(trimmed(entriesOf(list)[static_cast<std::size_t>(entry)]));
 }
 
 // A model and its number: "2 × Opteron", or why the one chosen does not count.
@@ -54,6 +46,15 @@ std::string figureLine(std::string_view heading, const std::string& figure) {
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view kSpaces = " \t\r";
+    const auto first = text.find_first_not_of(kSpaces);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kSpaces) - first + 1);
+}
 
 std::string machineText(const PowerModel& model) {
     std::string text = std::string(kMachineTitle) + "\n";

@@ -19,4 +19,8 @@ inline constexpr std::string_view kNumberWaits = " (a number counts once its mod
 // captions, the figures with their headings, and how the estimate is made.
 std::string machineText(const PowerModel& model);
 
+// `text` without the spaces, tabs and carriage returns around it, as a list's
+// entry is written in a copied machine and read back.
+std::string_view trimmed(std::string_view text);
+
 }  // namespace kolva
