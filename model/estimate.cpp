@@ -9,7 +9,6 @@ namespace kolva {
 
 namespace {
 
-constexpr std::string_view kEmptySheetText = "35";
 constexpr std::string_view kZeroText = "0";
 
 // A figure is shown as text; rounding down the text's value rather than the
@@ -25,7 +24,7 @@ Estimate estimateFor(const LoadSheet& sheet, Controllers controllers) {
     for (std::size_t i = 0; i < kSummedSlotCount; ++i) {
         sum += sheet.number(static_cast<Slot>(i));
     }
-    sum += kOverhead;
+    sum += toNumber(kOverhead);
     if (controllers.usb) {
         sum += kUsbAllowance;
     }
@@ -42,7 +41,7 @@ Estimate figuresFor(double total) {
     estimate.mild = floorThroughText(stock * toNumber(kMildFactor));
     estimate.heavy = floorThroughText(stock * toNumber(kHeavyFactor));
 
-    if (estimate.stock == kEmptySheetText) {
+    if (estimate.stock == kOverhead) {
         estimate.stock = kZeroText;
     }
     if (estimate.stock == kZeroText) {

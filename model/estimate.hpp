@@ -23,8 +23,9 @@ struct Controllers {
 };
 
 // What the recalculation adds besides the summed slots, and the factors of
-// the overclock figures, as the texts they are read from.
-inline constexpr double kOverhead = 35;
+// the overclock figures, as the texts they are read from. The note line and
+// the make-up name the overhead with this text too.
+inline constexpr std::string_view kOverhead = "35";
 inline constexpr double kUsbAllowance = 10;
 inline constexpr double kFirewireAllowance = 20;
 inline constexpr std::string_view kMildFactor = "1.05";

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "joined.hpp"
 #include "number_text.hpp"
 #include "selection_rules.hpp"
 
@@ -12,8 +13,11 @@ namespace kolva {
 namespace {
 
 constexpr std::string_view kOverheadName = "Overhead";
+constexpr std::string_view kNothingCountsStart =
+    "Nothing counts yet, so the figures read 0 rather than the ";
+constexpr std::string_view kNothingCountsEnd = " W overhead alone.";
 constexpr std::string_view kNothingCounts =
-    "Nothing counts yet, so the figures read 0 rather than the 35 W overhead alone.";
+    Joined<kNothingCountsStart, kOverhead, kNothingCountsEnd>::text;
 
 std::string watts(double value) {
     return toText(value) + " W";
@@ -96,7 +100,7 @@ std::string padded(const std::string& text, std::size_t width, bool right) {
 EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers) {
     EstimateMakeUp makeUp;
     makeUp.addends = partsOf(sheet);
-    makeUp.addends.push_back({kOverheadName, kOverhead, std::nullopt});
+    makeUp.addends.push_back({kOverheadName, toNumber(kOverhead), std::nullopt});
     if (controllers.usb) {
         makeUp.addends.push_back({ruleFor(Box::UsbController).caption, kUsbAllowance, {}});
     }

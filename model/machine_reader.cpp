@@ -117,7 +117,7 @@ public:
 private:
     bool readList(List list, std::string_view value) {
         const auto entry = entryOf(list, value);
-        machine_.entries[indexOf(list)] = entry.value_or(0);
+        machine_.choose(list, entry.value_or(0));
         return entry.has_value();
     }
 
@@ -170,7 +170,7 @@ std::optional<std::string> deviceWithoutBus(const Machine& machine) {
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         const BoxRule& rule = ruleFor(static_cast<Box>(i));
         const auto* bus = std::get_if<BusBox>(&rule.kind);
-        if (bus != nullptr && !machine.ticked[i] && machine.entries[indexOf(bus->devices)] != 0) {
+        if (bus != nullptr && !machine.ticked[i] && machine.counted[indexOf(bus->devices)] != 0) {
             return std::string(ruleFor(bus->devices).name) + " need \"" +
                    std::string(rule.caption) + "\" ticked.";
         }

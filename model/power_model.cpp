@@ -110,13 +110,32 @@ void PowerModel::apply(const Machine& machine) {
     startAgain();
     for (const Control& control : readingOrder()) {
         if (const List* list = std::get_if<List>(&control)) {
-            if (const int entry = machine.entries[indexOf(*list)]; entry != 0) {
-                pick(*list, entry);
+            const int counted = machine.counted[indexOf(*list)];
+            const int shown = machine.shown[indexOf(*list)];
+            if (counted != 0 && counted != shown) {
+                pick(*list, counted);
+            }
+            if (shown != 0) {
+                pick(*list, shown);
             }
         } else if (const Box box = std::get<Box>(control); machine.ticked[indexOf(box)]) {
             toggle(box, true);
         }
     }
+}
+
+void PowerModel::tell(std::string_view notice) {
+    help_ = notice;
+}
+
+Machine PowerModel::machine() const {
+    Machine machine;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        machine.counted[i] = lists_[i].counted;
+        machine.shown[i] = lists_[i].entry;
+    }
+    machine.ticked = checked_;
+    return machine;
 }
 
 void PowerModel::recalculate() {

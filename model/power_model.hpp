@@ -9,7 +9,7 @@
 #include "estimate.hpp"
 #include "estimate_makeup.hpp"
 #include "load_sheet.hpp"
-#include "machine_reader.hpp"
+#include "machine.hpp"
 
 namespace kolva {
 
@@ -50,8 +50,13 @@ public:
     void startAgain();
 
     // Starts again and sets every list and box to `machine`, through the
-    // handlers a user would run, in the window's reading order.
+    // handlers a user would run, in the window's reading order: a list's
+    // counted entry first, then the blank entry it shows, if it shows one.
     void apply(const Machine& machine);
+
+    // Shows `notice` on the help line in place of a control's help: what one
+    // of the window's own commands (copying, pasting, undoing) has done.
+    void tell(std::string_view notice);
 
     // How the figures follow from the load sheet; built only when asked for,
     // so that a pick costs no more for it.
@@ -62,6 +67,8 @@ public:
     const LoadSheet& sheet() const { return sheet_; }
     const ListState& listState(List list) const { return lists_[indexOf(list)]; }
     bool isChecked(Box box) const { return checked_[indexOf(box)]; }
+    // The machine the lists and boxes describe, which `apply` gives back.
+    Machine machine() const;
 
 private:
     void select(List list, int entry);

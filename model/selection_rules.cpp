@@ -19,6 +19,10 @@ constexpr auto kGraphicsCardCounts = std::to_array<std::string_view>({"0", "1", 
 
 using Fixed = std::span<const std::string_view>;
 
+// Help texts that two controls share.
+constexpr std::string_view kOpticalHelp = "Type of optical drive in system";
+constexpr std::string_view kTecHelp = "Thermoelectret, or Peltier cooling";
+
 constexpr std::array<ListRule, kListCount> kListRules = {{
     {List::ProcessorModel, "CPU", "Processor model", "Central Processing Unit",
      Slot::ProcessorWatts, LookupRule{kProcessorTable}, kProcessors},
@@ -42,7 +46,7 @@ constexpr std::array<ListRule, kListCount> kListRules = {{
     {List::OpticalDrive2,
      "Optical #2",
      "Optical drive 2",
-     "Type of optical drive in system",
+     kOpticalHelp,
      Slot::OpticalDrive2,
      LookupRule{kOpticalTable},
      {}},
@@ -63,14 +67,14 @@ constexpr std::array<ListRule, kListCount> kListRules = {{
     {List::OpticalDrive1,
      "Optical #1",
      "Optical drive 1",
-     "Type of optical drive in system",
+     kOpticalHelp,
      Slot::OpticalDrive1,
      LookupRule{kOpticalTable},
      {}},
     {List::TecWatts,
      "TEC (Watts)",
      "TEC watts",
-     "Thermoelectret, or Peltier cooling",
+     kTecHelp,
      Slot::TecElement,
      CopyRule{NumberRange{990, 10}},
      {}},
@@ -137,7 +141,7 @@ constexpr std::array<BoxRule, kBoxCount> kBoxRules = {{
 static_assert(inKeyOrder(kBoxRules, &BoxRule::box));
 
 constexpr std::array<KeyedText<Explained>, kExplainedCount> kExplanations = {{
-    {Explained::TecCaption, "Thermoelectret, or Peltier cooling"},
+    {Explained::TecCaption, kTecHelp},
     {Explained::StockFigure, "Suggested wattage requirement"},
     {Explained::MildFigure, "Suggested wattage requirement while mildly overclocked"},
     {Explained::HeavyFigure, "Suggested wattage requirement while heavily overclocked"},

@@ -9,7 +9,9 @@
 
 #include "component_tables.hpp"
 #include "controls.hpp"
+#include "joined.hpp"
 #include "load_sheet.hpp"
+#include "project.hpp"
 
 namespace kolva {
 
@@ -97,8 +99,13 @@ std::span<const Control, kListCount + kBoxCount> readingOrder();
 // The slot value that a count list writes for an entry.
 std::string countValue(const CountRule& rule, std::string_view entry);
 
-// The help line as the window is made, and once its load handler has run.
-inline constexpr std::string_view kHelpAtCreation = "Kolva 1.0";
-inline constexpr std::string_view kStartupHelp = "Kolva v1.0";
+// The help line as the window is made ("Kolva 1.0"), and once its load
+// handler has run ("Kolva v1.0").
+inline constexpr std::string_view kBeforeVersion = " ";
+inline constexpr std::string_view kBeforeTaggedVersion = " v";
+inline constexpr std::string_view kHelpAtCreation =
+    Joined<project::kName, kBeforeVersion, project::kShortVersion>::text;
+inline constexpr std::string_view kStartupHelp =
+    Joined<project::kName, kBeforeTaggedVersion, project::kShortVersion>::text;
 
 }  // namespace kolva

@@ -19,6 +19,7 @@
 #include "gestures.hpp"
 #include "layout.hpp"
 #include "look.hpp"
+#include "machine_reader.hpp"
 #include "machine_text.hpp"
 #include "makeup_panel.hpp"
 #include "picture.hpp"
