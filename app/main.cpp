@@ -1,5 +1,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDirIterator>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStringList>
 
 #include <cstdio>
@@ -9,8 +13,13 @@
 
 #include "look.hpp"
 #include "main_window.hpp"
+#include "project.hpp"
 
 namespace {
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Qt ends a start that fails with a fatal message, a core dump and advice to
 // reinstall. Kolva says it in one line instead, in Qt's own words, and leaves
@@ -110,7 +119,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(KOLVA_DESCRIPTION));
+    parser.setApplicationDescription(qText(kolva::project::kDescription));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -134,10 +143,28 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         return EXIT_SUCCESS;
     }
     if (parser.isSet(version)) {
-        std::printf("kolva %s\n", KOLVA_VERSION);
+        std::printf("kolva %s\n", qPrintable(qText(kolva::project::kVersion)));
         return EXIT_SUCCESS;
     }
     return std::nullopt;
+}
+
+// Who the program is to the desktop: its name, the desktop entry it belongs
+// to (Wayland's app id) and its icon for task bars and window switchers, at
+// every size it is compiled in at. The icons are read as the PNG files they
+// are: left to guess, the image reader would load every image plugin to ask.
+void introduceToDesktop() {
+    QApplication::setApplicationName(QStringLiteral("kolva"));
+    QGuiApplication::setDesktopFileName(qText(kolva::project::kAppId));
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icon"), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        QImageReader png(sizes.next(), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 }  // namespace
@@ -156,6 +183,7 @@ int main(int argc, char* argv[]) {
     }
     heldMessages.clear();
 
+    introduceToDesktop();
     kolva::ui::prepareApplication();
     kolva::ui::MainWindow window;
     window.show();

@@ -6,7 +6,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
 
-#include "look.hpp"
+#include "colours.hpp"
 
 namespace kolva::ui {
 

@@ -3,12 +3,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDirIterator>
 #include <QFontDatabase>
-#include <QIcon>
-#include <QImageReader>
 #include <QLabel>
-#include <QPixmap>
+#include <QMenu>
 
 #include <array>
 
@@ -120,21 +117,6 @@ QFont listFont() {
 }
 
 void prepareApplication() {
-    QApplication::setApplicationName(QStringLiteral("kolva"));
-    // Ties the window to the installed desktop entry (Wayland's app id).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.kolva.Kolva"));
-    // Kolva's own icon for task bars and window switchers, at every size it is
-    // compiled in at. Read as the PNG files they are: left to guess, the image
-    // reader would load every image plugin to ask it.
-    QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icon"), {QStringLiteral("*.png")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (sizes.hasNext()) {
-        QImageReader png(sizes.next(), "png");
-        png.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(png.read()));
-    }
-    QApplication::setWindowIcon(icon);
     // One style everywhere, so the window looks the same on every desktop.
     QApplication::setStyle(new KolvaStyle);
 }
@@ -181,6 +163,21 @@ void styleCheckBox(QCheckBox& box) {
     palette.setColor(QPalette::Text, colour::kBlack);
     box.setPalette(palette);
     box.setFont(boldFont());
+}
+
+void styleMenu(QMenu& menu) {
+    QPalette palette = menu.palette();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        palette.setColor(role, colour::kNavy);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(role, colour::kLavender);
+        palette.setColor(QPalette::Disabled, role, colour::kLavender.darker(200));
+    }
+    palette.setColor(QPalette::Highlight, colour::kLavender);
+    palette.setColor(QPalette::HighlightedText, colour::kNavy);
+    menu.setPalette(palette);
+    menu.setFont(defaultFont());
 }
 
 }  // namespace kolva::ui

@@ -1,9 +1,11 @@
 #include "makeup_panel.hpp"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTextBlock>
@@ -61,7 +63,9 @@ QString rowsOf(const std::vector<MakeUpLine>& lines) {
 
 }  // namespace
 
-MakeUpPanel::MakeUpPanel(QWidget& window, QRect area) : QFrame(&window), area_(area) {
+MakeUpPanel::MakeUpPanel(QWidget& window, QRect area, const QList<QLabel*>& figures, QAction& show,
+                         Source makeUp)
+    : QFrame(&window), area_(area), figures_(figures), makeUp_(std::move(makeUp)) {
     setObjectName(QStringLiteral("makeUp"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
@@ -73,78 +77,76 @@ MakeUpPanel::MakeUpPanel(QWidget& window, QRect area) : QFrame(&window), area_(a
         palette.setColor(role, colour::kLavender);
     }
     setPalette(palette);
+    hide();
 
-    body_ = new QPlainTextEdit(this);
-    body_->setReadOnly(true);
-    body_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    body_->setFrameStyle(QFrame::NoFrame);
-    body_->setFont(defaultFont());
-    body_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    body_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    body_->setContextMenuPolicy(Qt::NoContextMenu);
-    body_->setAccessibleName(tr("How the estimate is made"));
-    body_->document()->setDocumentMargin(0);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->addWidget(body_);
-
+    // A figure hovered shows the panel where a tool tip would show.
+    for (QLabel* figure : figures_) {
+        figure->installEventFilter(this);
+    }
+    connect(&show, &QAction::triggered, this, &MakeUpPanel::showForKeyboard);
     leaving_.setSingleShot(true);
     leaving_.setInterval(kLeavingMs);
     connect(&leaving_, &QTimer::timeout, this, &MakeUpPanel::hideUnlessHovered);
     installEventFilter(this);
-    body_->installEventFilter(this);
     // Escape closes the panel anywhere in the window, and only while it shows.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &MakeUpPanel::dismiss);
-    hide();
 }
 
-void MakeUpPanel::showForPointer(QWidget& figure, const EstimateMakeUp& makeUp) {
-    if (figure_ != &figure) {
-        if (figure_ != nullptr) {
-            figure_->removeEventFilter(this);
-        }
-        figure_ = &figure;
-        figure.installEventFilter(this);
-    }
+void MakeUpPanel::showForPointer() {
     leaving_.stop();
-    refill(makeUp);
+    fill();
     show();
     raise();
 }
 
-void MakeUpPanel::showForKeyboard(const EstimateMakeUp& makeUp) {
-    if (!body_->hasFocus()) {
+void MakeUpPanel::showForKeyboard() {
+    if (body_ == nullptr || !body_->hasFocus()) {
         returnFocusTo_ = QApplication::focusWidget();
     }
-    refill(makeUp);
+    fill();
     show();
     raise();
     body_->moveCursor(QTextCursor::Start);
     body_->setFocus(Qt::ShortcutFocusReason);
 }
 
+void MakeUpPanel::refresh() {
+    if (isVisible()) {
+        fill();
+    }
+}
+
 void MakeUpPanel::dismiss() {
     leaving_.stop();
     const QPointer<QWidget> back = std::exchange(returnFocusTo_, nullptr);
-    if (body_->hasFocus() && back != nullptr) {
+    if (body_ != nullptr && body_->hasFocus() && back != nullptr) {
         back->setFocus(Qt::OtherFocusReason);
     }
     hide();
 }
 
 QString MakeUpPanel::text() const {
-    return body_->toPlainText();
+    return body_ != nullptr ? body_->toPlainText() : QString();
 }
 
 bool MakeUpPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool onFigure = figures_.contains(watched);
     switch (event->type()) {
+        case QEvent::ToolTip:
+            if (onFigure) {
+                showForPointer();
+                return true;
+            }
+            break;
         case QEvent::Enter:
             leaving_.stop();
             break;
         case QEvent::Leave:
-            leaving_.start();
+            if (isVisible()) {
+                leaving_.start();
+            }
             break;
         case QEvent::FocusOut:
             if (watched == body_ && !body_->hasFocus()) {
@@ -158,8 +160,25 @@ bool MakeUpPanel::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void MakeUpPanel::refill(const EstimateMakeUp& makeUp) {
-    const std::vector<MakeUpLine> lines = linesOf(makeUp);
+// The text body, made the first time the panel shows.
+void MakeUpPanel::fill() {
+    if (body_ == nullptr) {
+        body_ = new QPlainTextEdit(this);
+        body_->setReadOnly(true);
+        body_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        body_->setFrameStyle(QFrame::NoFrame);
+        body_->setFont(defaultFont());
+        body_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        body_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        body_->setContextMenuPolicy(Qt::NoContextMenu);
+        body_->setAccessibleName(tr("How the estimate is made"));
+        body_->document()->setDocumentMargin(0);
+        body_->installEventFilter(this);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+        layout->addWidget(body_);
+    }
+    const std::vector<MakeUpLine> lines = linesOf(makeUp_());
     QTextOption option = body_->document()->defaultTextOption();
     option.setTabs(columnsFor(lines, body_->fontMetrics()));
     body_->document()->setDefaultTextOption(option);
@@ -189,8 +208,9 @@ void MakeUpPanel::riseToFit() {
 }
 
 void MakeUpPanel::hideUnlessHovered() {
-    const bool onFigure = figure_ != nullptr && figure_->underMouse();
-    if (!underMouse() && !onFigure && !body_->hasFocus()) {
+    const bool onFigure = std::any_of(figures_.begin(), figures_.end(),
+                                      [](const QLabel* figure) { return figure->underMouse(); });
+    if (!underMouse() && !onFigure && (body_ == nullptr || !body_->hasFocus())) {
         hide();
     }
 }

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 #include "estimate_makeup.hpp"
 
+class QAction;
+class QLabel;
 class QPlainTextEdit;
 
 namespace kolva::ui {
@@ -13,23 +18,23 @@ namespace kolva::ui {
 // How the estimate is made, in a panel of the window's own look that rises
 // from the figures' top edge, so it never covers the figures it explains.
 //
-// Hovering a figure shows it for as long as the pointer rests on the figure
-// or on the panel. Asked for from the keyboard it takes the focus, so that a
+// Hovering a figure shows it for as long as the pointer rests on a figure or
+// on the panel. Asked for from the keyboard it takes the focus, so that a
 // screen reader reads it line by line like any text, and gives the focus
-// back when it closes. Escape, or the focus moving on, closes it.
+// back when it closes. Escape, or the focus moving on, closes it. Its text is
+// made when it first shows: most sessions never show it.
 class MakeUpPanel final : public QFrame {
 public:
-    // `area` is the part of the window the panel may use; its bottom edge
-    // lies just above the figures.
-    MakeUpPanel(QWidget& window, QRect area);
+    using Source = std::function<EstimateMakeUp()>;
 
-    // Shows the panel for the pointer over `figure`, which keeps it open
-    // while the pointer stays on the figure or the panel.
-    void showForPointer(QWidget& figure, const EstimateMakeUp& makeUp);
-    // Shows the panel with the keyboard focus in it.
-    void showForKeyboard(const EstimateMakeUp& makeUp);
-    // Shows `makeUp` in place of what the panel shows.
-    void refill(const EstimateMakeUp& makeUp);
+    // `area` is the part of `window` the panel may use; its bottom edge lies
+    // just above `figures`. `show` shows the panel from the keyboard, and
+    // `makeUp` tells how the estimate is made now.
+    MakeUpPanel(QWidget& window, QRect area, const QList<QLabel*>& figures, QAction& show,
+                Source makeUp);
+
+    // The estimate has changed: the panel, if it shows, shows the new one.
+    void refresh();
     // Closes the panel, giving the focus back to where it was if it had it.
     void dismiss();
 
@@ -40,13 +45,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showForPointer();
+    void showForKeyboard();
+    void fill();
     void riseToFit();
     void hideUnlessHovered();
 
     QRect area_;
+    QList<QLabel*> figures_;
+    Source makeUp_;
     QPlainTextEdit* body_ = nullptr;
     QTimer leaving_;
-    QPointer<QWidget> figure_;
     QPointer<QWidget> returnFocusTo_;
 };
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
+#include <map>
 
 #include "kolva_on_desktop.hpp"
 
@@ -11,22 +11,29 @@ namespace kolva::desktop {
 namespace {
 
 // Task bars and window switchers show the icons of _NET_WM_ICON: width,
-// height, then width x height pixels, for each size the window offers.
-std::vector<int> iconSizes(const std::vector<unsigned long>& icons) {
-    std::vector<int> sizes;
+// height, then width x height pixels as 0xAARRGGBB, for each size the window
+// offers. Each icon by its size, its pixels row by row.
+std::map<int, std::vector<unsigned long>> iconsBySize(const std::vector<unsigned long>& icons) {
+    std::map<int, std::vector<unsigned long>> sizes;
     for (std::size_t at = 0; at + 2 <= icons.size(); at += 2 + icons[at] * icons[at + 1]) {
         EXPECT_EQ(icons[at], icons[at + 1]) << "a square icon";
-        sizes.push_back(static_cast<int>(icons[at]));
+        const auto pixels = icons.begin() + static_cast<std::ptrdiff_t>(at + 2);
+        sizes[static_cast<int>(icons[at])].assign(
+            pixels, pixels + static_cast<std::ptrdiff_t>(icons[at] * icons[at + 1]));
     }
     return sizes;
 }
 
 TEST(Window, OffersKolvasOwnIconToTaskBars) {
     KolvaOnDesktop kolva;
-    const std::vector<int> sizes = iconSizes(world().x.numbers(kolva.window(), "_NET_WM_ICON"));
+    const auto icons = iconsBySize(world().x.numbers(kolva.window(), "_NET_WM_ICON"));
     for (const int size : {48, 64, 128}) {
-        EXPECT_NE(std::find(sizes.begin(), sizes.end(), size), sizes.end()) << size;
+        EXPECT_TRUE(icons.contains(size)) << size;
     }
+    // Drawn, not blank: the middle of the icon is the blue of its disc.
+    ASSERT_TRUE(icons.contains(48));
+    const unsigned long pixel = icons.at(48)[24 * 48 + 12];
+    EXPECT_GT(pixel & 0xFF, (pixel >> 16) & 0xFF) << std::hex << pixel;
 }
 
 // Ctrl+C puts the machine and its estimate on the clipboard, where another

@@ -297,17 +297,6 @@ private Q_SLOTS:
         QCOMPARE(window.pos(), start + QPoint(30, 20));
     }
 
-    void windowShowsKolvasOwnIcon() {
-        MainWindow window;
-        const QList<QSize> sizes = window.windowIcon().availableSizes();
-        for (const int side : {48, 64, 128}) {
-            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
-        }
-        // Drawn, not blank: the middle of the icon is the blue of its disc.
-        const QImage icon = window.windowIcon().pixmap(QSize(48, 48)).toImage();
-        QVERIFY(icon.pixelColor(12, 24).blue() > icon.pixelColor(12, 24).red());
-    }
-
     void quitPictureClosesTheWindow() {
         MainWindow window;
         window.show();

@@ -35,14 +35,12 @@ struct Figures {
     QString heavy;
 };
 
-inline Figures figuresOf(const QWidget& window) {
-    return {window.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
-            window.findChild<QLabel*>(QStringLiteral("Text31"))->text(),
-            window.findChild<QLabel*>(QStringLiteral("Text32"))->text()};
+inline Figures figuresOf(const ui::MainWindow& window) {
+    return {window.figure(0)->text(), window.figure(1)->text(), window.figure(2)->text()};
 }
 
-inline QString helpOf(const QWidget& window) {
-    return window.findChild<QLabel*>(QStringLiteral("help"))->text();
+inline QString helpOf(const ui::MainWindow& window) {
+    return window.helpLine()->text();
 }
 
 }  // namespace kolva::testing_support

@@ -1,10 +1,6 @@
-#include "accessible_roles.hpp"
+#include "help_line.hpp"
 
 #include <QAccessibleWidget>
-#include <QLabel>
-
-#include "layout.hpp"
-#include "main_window.hpp"
 
 namespace kolva::ui {
 
@@ -23,12 +19,8 @@ public:
     }
 };
 
-QAccessibleInterface* roleFor(const QString& className, QObject* object) {
-    if (className == QLatin1String(MainWindow::staticMetaObject.className())) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    }
-    if (className == QLatin1String("QLabel") &&
-        object->objectName() == QLatin1StringView(kHelpLineName.data(), kHelpLineName.size())) {
+QAccessibleInterface* statusLineFor(const QString& className, QObject* object) {
+    if (className == QLatin1String(HelpLine::staticMetaObject.className())) {
         return new StatusLine(static_cast<QLabel*>(object));
     }
     return nullptr;
@@ -36,9 +28,9 @@ QAccessibleInterface* roleFor(const QString& className, QObject* object) {
 
 }  // namespace
 
-void installAccessibleRoles() {
+HelpLine::HelpLine(QWidget* parent) : QLabel(parent) {
     static const bool installed = [] {
-        QAccessible::installFactory(roleFor);
+        QAccessible::installFactory(statusLineFor);
         return true;
     }();
     static_cast<void>(installed);
