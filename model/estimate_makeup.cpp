@@ -42,6 +42,17 @@ ListAddend addendOf(const LoadSheet& sheet, const ListRule& rule) {
     return {rule.slot, std::nullopt};
 }
 
+// Why a counted group's total is 0 while its model or its number is chosen;
+// empty where it is not such a group, or neither is chosen.
+std::string_view waitingFor(Slot total, const std::optional<Addend::PerUnit>& perUnit) {
+    const bool group =
+        total == Slot::ProcessorTotal || total == Slot::MemoryTotal || total == Slot::GraphicsTotal;
+    if (!group || !perUnit || (perUnit->count == 0 && perUnit->watts == 0)) {
+        return {};
+    }
+    return perUnit->count == 0 ? kModelWaits : kNumberWaits;
+}
+
 // The parts in reading order: each summed slot once, under the name of the
 // first control that writes it. A bus box adds its allowance, not a slot.
 std::vector<Addend> partsOf(const LoadSheet& sheet) {
@@ -49,8 +60,13 @@ std::vector<Addend> partsOf(const LoadSheet& sheet) {
     std::array<bool, kSummedSlotCount> added{};
     const auto add = [&](Slot slot, std::string_view name, std::optional<Addend::PerUnit> perUnit) {
         const double value = sheet.number(slot);
-        if (!std::exchange(added[static_cast<std::size_t>(slot)], true) && value != 0) {
-            parts.push_back({name, value, perUnit});
+        if (std::exchange(added[static_cast<std::size_t>(slot)], true)) {
+            return;
+        }
+        if (value != 0) {
+            parts.push_back({name, value, perUnit, {}});
+        } else if (const std::string_view waits = waitingFor(slot, perUnit); !waits.empty()) {
+            parts.push_back({name, 0, std::nullopt, waits});
         }
     };
     for (const Control& control : readingOrder()) {
@@ -67,7 +83,7 @@ std::vector<Addend> partsOf(const LoadSheet& sheet) {
 }
 
 MakeUpLine addendLine(const Addend& addend) {
-    std::string working;
+    std::string working(addend.waits);
     if (addend.perUnit) {
         working = toText(addend.perUnit->count) + " × " + watts(addend.perUnit->watts);
     }
@@ -100,13 +116,13 @@ std::string padded(const std::string& text, std::size_t width, bool right) {
 EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers) {
     EstimateMakeUp makeUp;
     makeUp.addends = partsOf(sheet);
-    makeUp.addends.push_back({kOverheadName, toNumber(kOverhead), std::nullopt});
+    makeUp.addends.push_back({kOverheadName, toNumber(kOverhead), std::nullopt, {}});
     if (controllers.usb) {
-        makeUp.addends.push_back({ruleFor(Box::UsbController).caption, kUsbAllowance, {}});
+        makeUp.addends.push_back({ruleFor(Box::UsbController).caption, kUsbAllowance, {}, {}});
     }
     if (controllers.firewire) {
         makeUp.addends.push_back(
-            {ruleFor(Box::FirewireController).caption, kFirewireAllowance, {}});
+            {ruleFor(Box::FirewireController).caption, kFirewireAllowance, {}, {}});
     }
     for (const Addend& addend : makeUp.addends) {
         makeUp.total += addend.watts;
@@ -117,13 +133,16 @@ EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers) {
 
 std::vector<MakeUpLine> linesOf(const EstimateMakeUp& makeUp) {
     const Estimate& figures = makeUp.figures;
-    if (figures.stock == "0") {
-        return {{std::string(kNothingCounts), {}, {}}};
-    }
     std::vector<MakeUpLine> lines;
     lines.reserve(makeUp.addends.size() + 3);
     for (const Addend& addend : makeUp.addends) {
-        lines.push_back(addendLine(addend));
+        if (figures.stock != "0" || !addend.waits.empty()) {
+            lines.push_back(addendLine(addend));
+        }
+    }
+    if (figures.stock == "0") {
+        lines.push_back({std::string(kNothingCounts), {}, {}});
+        return lines;
     }
     const std::string total = toText(makeUp.total);
     lines.push_back({std::string(kStockHeading),
@@ -140,6 +159,9 @@ std::string describe(const EstimateMakeUp& makeUp) {
     std::size_t working = 0;
     std::size_t watts = 0;
     for (const MakeUpLine& line : lines) {
+        if (line.watts.empty()) {
+            continue;
+        }
         what = std::max(what, columnsOf(line.what));
         working = std::max(working, columnsOf(line.working));
         watts = std::max(watts, columnsOf(line.watts));

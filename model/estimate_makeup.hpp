@@ -18,8 +18,13 @@ inline constexpr std::string_view kHeavyHeading = "Heavy Overclock";
 // The make-up's own heading, wherever it is shown.
 inline constexpr std::string_view kMakeUpHeading = "How the estimate is made:";
 
+// Why a counted group adds nothing yet: its model waits for a number, or its
+// number for a model.
+inline constexpr std::string_view kModelWaits = "a model counts once its number is chosen";
+inline constexpr std::string_view kNumberWaits = "a number counts once its model is chosen";
+
 // One addend of the estimate: a part that adds watts, the overhead or a
-// controller's allowance.
+// controller's allowance; or a chosen part that adds nothing yet, and why.
 struct Addend {
     // A part that counts units times the watts of one unit.
     struct PerUnit {
@@ -30,6 +35,7 @@ struct Addend {
     std::string_view what;  // as the window names it: "CPU", "12V Pump", "USB Enabled"
     double watts = 0;
     std::optional<PerUnit> perUnit;
+    std::string_view waits;  // why a part adds nothing yet: kModelWaits or kNumberWaits
 };
 
 // How the estimate follows from the load sheet and the controller boxes: the
@@ -53,8 +59,9 @@ struct MakeUpLine {
 
 // The make-up in words, with numbers written by the number-text rule:
 // {"CPU", "2 × 89 W", "178 W"}, ..., {"Mild Overclock", "307 × 1.05 = 322.35,
-// rounded down", "322 W"}. While the figures read 0 it is one line that says
-// why, in the first column.
+// rounded down", "322 W"}; a part that waits says why in the second column.
+// While the figures read 0, a line that says why, in the first column, takes
+// the place of all but the waiting parts.
 std::vector<MakeUpLine> linesOf(const EstimateMakeUp& makeUp);
 
 // The lines above as plain text, one a line, the columns padded with spaces

@@ -1,11 +1,15 @@
 #include "machine_reader.hpp"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "estimate_makeup.hpp"
+#include "keyed_table.hpp"
 #include "machine_text.hpp"
+#include "number_text.hpp"
 #include "selection_rules.hpp"
 
 namespace kolva {
@@ -14,13 +18,88 @@ namespace {
 
 // Longer than any machine Kolva copies, with every line quoted and spaced.
 constexpr std::size_t kLongestText = std::size_t{16} * 1024;
-constexpr std::size_t kQuotedLength = 40;
-constexpr std::string_view kNotAMachine = "The clipboard does not hold a Kolva machine.";
-constexpr std::string_view kTimes = " × ";
+constexpr std::string_view kNotAMachine = "The clipboard does not hold a Kolva machine";
+constexpr std::string_view kTimes = "×";
+constexpr std::string_view kNoBreakSpace = "\u00a0";
 
 // Where a copied machine's parts end: the figures, or the make-up.
 constexpr std::array<std::string_view, 4> kPartsEnd = {kStockHeading, kMildHeading, kHeavyHeading,
                                                        kMakeUpHeading};
+
+// What each list chooses, in the words of a reason: a model list's kind of
+// part, a count list's units.
+constexpr std::array<KeyedText<List>, kListCount> kChoices = {{
+    {List::ProcessorModel, "processor"},
+    {List::ProcessorCount, "processors"},
+    {List::HardDrives, "hard drives"},
+    {List::MemoryStickCount, "sticks"},
+    {List::MemoryType, "memory type"},
+    {List::GraphicsCardModel, "graphics card"},
+    {List::GraphicsCardCount, "graphics cards"},
+    {List::OpticalDrive2, "optical drive"},
+    {List::SystemFans, "fans"},
+    {List::CaseLights, "lights"},
+    {List::OpticalDrive1, "optical drive"},
+    {List::TecWatts, "TEC watts"},
+    {List::CardReaders, "card readers"},
+    {List::FloppyDrives, "drives"},
+    {List::UsbDevices, "devices"},
+    {List::FirewireDevices, "devices"},
+    {List::OtherPciCards, "cards"},
+}};
+static_assert(inKeyOrder(kChoices, &KeyedText<List>::key));
+
+std::string_view choiceOf(List list) {
+    return kChoices[indexOf(list)].text;
+}
+
+// Text as it is compared: ASCII letters in lower case, every run of spaces,
+// tabs and no-break spaces one space, none at either end.
+std::string canonical(std::string_view text) {
+    std::string result;
+    bool space = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i).starts_with(kNoBreakSpace)) {
+            i += kNoBreakSpace.size() - 1;
+            space = true;
+        } else if (text[i] == ' ' || text[i] == '\t' || text[i] == '\r') {
+            space = true;
+        } else {
+            if (space && !result.empty()) {
+                result += ' ';
+            }
+            space = false;
+            const char c = text[i];
+            result += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+    }
+    return result;
+}
+
+// The words Kolva reads, as they are compared, worked out once: each list's
+// entries and the window's name for it, each box's caption.
+struct Vocabulary {
+    std::array<std::vector<std::string>, kListCount> entries;
+    std::array<std::string, kListCount> names;
+    std::array<std::string, kBoxCount> captions;
+};
+
+const Vocabulary& vocabulary() {
+    static const Vocabulary words = [] {
+        Vocabulary all;
+        for (std::size_t i = 0; i < kListCount; ++i) {
+            for (const std::string& entry : entriesOf(static_cast<List>(i))) {
+                all.entries[i].push_back(canonical(entry));
+            }
+            all.names[i] = canonical(ruleFor(static_cast<List>(i)).name);
+        }
+        for (std::size_t i = 0; i < kBoxCount; ++i) {
+            all.captions[i] = canonical(ruleFor(static_cast<Box>(i)).caption);
+        }
+        return all;
+    }();
+    return words;
+}
 
 // A line without its quote markers and the spaces around it.
 std::string_view unquoted(std::string_view line) {
@@ -48,29 +127,32 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     return lines;
 }
 
-std::string notUnderstood(std::string_view line) {
-    const std::string quoted(line.substr(0, kQuotedLength));
-    return "Kolva did not understand \"" + quoted + (line.size() > kQuotedLength ? "…" : "") +
-           "\".";
+bool endsParts(std::string_view line) {
+    const std::string seen = canonical(line);
+    return seen.empty() || std::any_of(kPartsEnd.begin(), kPartsEnd.end(), [&](auto heading) {
+               return seen.starts_with(canonical(heading));
+           });
 }
 
-// The entry of `list` that shows `text` and counts, if there is one.
-std::optional<int> entryOf(List list, std::string_view text) {
+// What a count list offers, in words: "0 to 12 hard drives", "0 to 990
+// TEC watts in steps of 10", "0, 1, 2, 4 or 8 processors".
+std::string offered(List list) {
     const std::vector<std::string>& entries = entriesOf(list);
-    const ListRule& rule = ruleFor(list);
+    const std::string units(choiceOf(list));
+    const double step = toNumber(entries[1]) - toNumber(entries[0]);
+    bool even = true;
     for (std::size_t i = 1; i < entries.size(); ++i) {
-        if (trimmed(entries[i]) != text || text.empty()) {
-            continue;
-        }
-        if (const auto* lookup = std::get_if<LookupRule>(&rule.write)) {
-            const auto watts = lookUp(lookup->table, entries[i]);
-            if (!watts || *watts == "0") {
-                return std::nullopt;
-            }
-        }
-        return static_cast<int>(i);
+        even = even && toNumber(entries[i]) - toNumber(entries[i - 1]) == step;
     }
-    return std::nullopt;
+    if (even) {
+        return entries.front() + " to " + entries.back() + " " + units +
+               (step == 1 ? "" : " in steps of " + toText(step));
+    }
+    std::string all = entries.front();
+    for (std::size_t i = 1; i + 1 < entries.size(); ++i) {
+        all += ", " + entries[i];
+    }
+    return all + " or " + entries.back() + " " + units;
 }
 
 // The count list of the group whose model list is `modelList`.
@@ -85,121 +167,214 @@ List countListOf(List modelList) {
     return modelList;
 }
 
-// Reads the parts of a machine into `machine`, one line at a time.
+// `value` without `suffix` at its end, if it ends so.
+std::string_view withoutEnd(std::string_view value, std::string_view suffix) {
+    if (!suffix.empty() && value.ends_with(suffix)) {
+        value.remove_suffix(suffix.size());
+    }
+    return trimmed(value);
+}
+
+// Reads the parts of a machine, one line at a time; each line is a part, or
+// the reason why it is not.
 class PartReader {
 public:
-    explicit PartReader(Machine& machine) : machine_(machine) {}
+    using Fault = std::optional<std::string>;
 
-    // False where the line is not a part as Kolva writes it.
-    bool read(std::string_view line) {
-        const auto colon = line.find(": ");
+    // Whether `line` names a part Kolva knows before its colon.
+    static bool namesAPart(std::string_view line) {
+        const auto colon = line.find(':');
+        return colon != std::string_view::npos &&
+               (canonical(line.substr(0, colon)) == canonical(kTickedName) ||
+                listNamed(canonical(line.substr(0, colon))).has_value());
+    }
+
+    Fault read(std::size_t number, std::string_view line) {
+        const auto colon = line.find(':');
         if (colon == std::string_view::npos) {
-            return false;
+            return R"(Kolva reads a part as "Name: value")";
         }
-        const std::string_view name = line.substr(0, colon);
-        const std::string_view value = line.substr(colon + 2);
-        if (std::find(seen_.begin(), seen_.end(), name) != seen_.end()) {
-            return false;
+        const std::string name = canonical(line.substr(0, colon));
+        const std::string value = canonical(line.substr(colon + 1));
+        const std::optional<List> list = listNamed(name);
+        if (name != canonical(kTickedName) && !list) {
+            return "Kolva knows no part of that name";
         }
-        seen_.push_back(name);
-        if (name == kTickedName) {
+        if (Fault twice = once(name, list ? ruleFor(*list).name : kTickedName)) {
+            return twice;
+        }
+        if (!list) {
             return readTicked(value);
         }
-        for (const Control& control : readingOrder()) {
-            const List* list = std::get_if<List>(&control);
-            if (list != nullptr && ruleFor(*list).name == name) {
-                return ruleFor(*list).group ? readGroup(*list, value) : readList(*list, value);
+        lineOf_[indexOf(*list)] = number;
+        return ruleFor(*list).group ? readGroup(*list, value) : readList(*list, value);
+    }
+
+    const Machine& machine() const { return machine_; }
+
+    // A device list needs its bus box ticked, or the window would not offer
+    // it: the line of the devices and why, if they lack it.
+    std::optional<PasteRefusal> deviceWithoutBus() const {
+        for (std::size_t i = 0; i < kBoxCount; ++i) {
+            const BoxRule& rule = ruleFor(static_cast<Box>(i));
+            const auto* bus = std::get_if<BusBox>(&rule.kind);
+            if (bus != nullptr && !machine_.ticked[i] &&
+                machine_.counted[indexOf(bus->devices)] != 0) {
+                return PasteRefusal{lineOf_[indexOf(bus->devices)],
+                                    {},
+                                    std::string(ruleFor(bus->devices).name) + " need \"" +
+                                        std::string(rule.caption) + "\" ticked"};
             }
         }
-        return false;
+        return std::nullopt;
     }
 
 private:
-    bool readList(List list, std::string_view value) {
-        const auto entry = entryOf(list, value);
-        machine_.choose(list, entry.value_or(0));
-        return entry.has_value();
-    }
-
-    // "2 × Opteron", with a note where one of the two does not count yet.
-    bool readGroup(List modelList, std::string_view value) {
-        const List countList = countListOf(modelList);
-        for (const std::string_view note : {kModelWaits, kNumberWaits}) {
-            if (value.ends_with(note)) {
-                value.remove_suffix(note.size());
+    static std::optional<List> listNamed(const std::string& name) {
+        for (std::size_t i = 0; i < kListCount; ++i) {
+            const ListRule& rule = ruleFor(static_cast<List>(i));
+            // A counted group is named once, at its model list.
+            const bool counts = rule.group && rule.slot == rule.group->count;
+            if (!counts && vocabulary().names[i] == name) {
+                return rule.list;
             }
         }
-        const auto times = value.find(kTimes);
-        const std::string_view count = value.substr(0, times);
-        if (count != "0" && !readList(countList, count)) {
-            return false;
-        }
-        return times == std::string_view::npos ||
-               readList(modelList, value.substr(times + kTimes.size()));
+        return std::nullopt;
     }
 
-    bool readTicked(std::string_view value) {
-        while (!value.empty()) {
-            const auto comma = value.find(", ");
-            const std::string_view caption = value.substr(0, comma);
-            value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 2);
-            bool found = false;
-            for (std::size_t i = 0; i < kBoxCount; ++i) {
-                if (ruleFor(static_cast<Box>(i)).caption == caption && !machine_.ticked[i]) {
-                    machine_.ticked[i] = found = true;
+    // Nothing the first time a part is named; why not, after that.
+    Fault once(const std::string& name, std::string_view shown) {
+        if (std::find(seen_.begin(), seen_.end(), name) != seen_.end()) {
+            return "\"" + std::string(shown) + "\" is named twice";
+        }
+        seen_.push_back(name);
+        return std::nullopt;
+    }
+
+    // The entry of `list` that shows `value` and counts, or why there is none.
+    Fault readList(List list, std::string_view value) {
+        const std::vector<std::string>& entries = entriesOf(list);
+        const ListRule& rule = ruleFor(list);
+        const auto* lookup = std::get_if<LookupRule>(&rule.write);
+        // A model list's first entry asks for a choice; a count's is "0".
+        for (std::size_t i = lookup != nullptr ? 1 : 0; i < entries.size() && !value.empty(); ++i) {
+            if (vocabulary().entries[indexOf(list)][i] != value) {
+                continue;
+            }
+            if (lookup != nullptr) {
+                const auto watts = lookUp(lookup->table, entries[i]);
+                if (!watts || *watts == "0") {
+                    return "a maker's heading is not a " + std::string(choiceOf(list));
                 }
             }
-            if (!found) {
-                return false;
+            machine_.choose(list, static_cast<int>(i));
+            return std::nullopt;
+        }
+        if (lookup == nullptr) {
+            return "Kolva counts " + offered(list);
+        }
+        return value.empty() ? "it names no " + std::string(choiceOf(list))
+                             : "Kolva lists no such " + std::string(choiceOf(list));
+    }
+
+    // "2 × Opteron", with "x" or "*" for "×" and a note where one of the two
+    // does not count yet; or the number alone.
+    Fault readGroup(List modelList, std::string_view value) {
+        const List countList = countListOf(modelList);
+        for (const std::string_view waits : {kModelWaits, kNumberWaits}) {
+            value = withoutEnd(value, "(" + canonical(waits) + ")");
+        }
+        const std::size_t digits = std::min(value.find_first_not_of("0123456789"), value.size());
+        if (digits == 0) {
+            return "the number of " + std::string(choiceOf(countList)) + " is missing";
+        }
+        if (const Fault fault = readList(countList, value.substr(0, digits))) {
+            return fault;
+        }
+        std::string_view model = trimmed(value.substr(digits));
+        if (model.empty()) {
+            return std::nullopt;
+        }
+        for (const std::string_view sign : {kTimes, std::string_view("x"), std::string_view("*")}) {
+            if (model.starts_with(sign)) {
+                return readList(modelList, trimmed(model.substr(sign.size())));
             }
         }
-        return true;
+        return "put \"×\" between the number and the " + std::string(choiceOf(modelList));
     }
 
-    Machine& machine_;
-    std::vector<std::string_view> seen_;
+    Fault readTicked(std::string_view value) {
+        while (!value.empty()) {
+            const auto comma = value.find(',');
+            const std::string_view caption = trimmed(value.substr(0, comma));
+            value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 1);
+            const auto& captions = vocabulary().captions;
+            const auto box = std::find(captions.begin(), captions.end(), caption);
+            if (box == captions.end()) {
+                return "Kolva knows no box of that name";
+            }
+            const auto index = static_cast<std::size_t>(box - captions.begin());
+            if (std::exchange(machine_.ticked[index], true)) {
+                return "\"" + std::string(ruleFor(static_cast<Box>(index)).caption) +
+                       "\" is ticked twice";
+            }
+        }
+        return std::nullopt;
+    }
+
+    Machine machine_;
+    std::vector<std::string> seen_;
+    std::array<std::size_t, kListCount> lineOf_{};
 };
 
-bool endsParts(std::string_view line) {
-    return line.empty() || std::any_of(kPartsEnd.begin(), kPartsEnd.end(),
-                                       [&](auto heading) { return line.starts_with(heading); });
-}
+// At most this many characters of a line go into a refusal.
+constexpr std::size_t kQuotedCharacters = 60;
 
-// A device list needs its bus box ticked, or the window would not offer it.
-std::optional<std::string> deviceWithoutBus(const Machine& machine) {
-    for (std::size_t i = 0; i < kBoxCount; ++i) {
-        const BoxRule& rule = ruleFor(static_cast<Box>(i));
-        const auto* bus = std::get_if<BusBox>(&rule.kind);
-        if (bus != nullptr && !machine.ticked[i] && machine.counted[indexOf(bus->devices)] != 0) {
-            return std::string(ruleFor(bus->devices).name) + " need \"" +
-                   std::string(rule.caption) + "\" ticked.";
+// `line` cut after kQuotedCharacters characters, never inside one.
+std::string quoted(std::string_view line) {
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        const bool starts = (static_cast<unsigned char>(line[at]) & 0xC0) != 0x80;
+        if (starts && characters++ == kQuotedCharacters) {
+            return std::string(line.substr(0, at)) + "…";
         }
     }
-    return std::nullopt;
+    return std::string(line);
+}
+
+PasteRefusal notAMachine() {
+    return {0, {}, std::string(kNotAMachine)};
 }
 
 }  // namespace
 
-std::variant<Machine, std::string> readMachine(std::string_view text) {
+std::variant<Machine, PasteRefusal> readMachine(std::string_view text) {
     if (text.size() > kLongestText || !isText(text)) {
-        return std::string(kNotAMachine);
+        return notAMachine();
     }
     const std::vector<std::string_view> lines = linesOf(text);
     auto line = std::find_if(lines.begin(), lines.end(), [](auto l) { return !l.empty(); });
-    if (line == lines.end() || *line != kMachineTitle) {
-        return std::string(kNotAMachine);
+    if (line == lines.end()) {
+        return notAMachine();
     }
-    Machine machine;
-    PartReader parts(machine);
-    for (++line; line != lines.end() && !endsParts(*line); ++line) {
-        if (!parts.read(*line)) {
-            return notUnderstood(*line);
+    // Without its title, a text is a machine if its first line is a part.
+    if (canonical(*line) == canonical(kMachineTitle)) {
+        ++line;
+    } else if (endsParts(*line) || !PartReader::namesAPart(*line)) {
+        return notAMachine();
+    }
+    PartReader parts;
+    for (; line != lines.end() && !endsParts(*line); ++line) {
+        const auto number = static_cast<std::size_t>(line - lines.begin()) + 1;
+        if (auto fault = parts.read(number, *line)) {
+            return PasteRefusal{number, quoted(*line), std::move(*fault)};
         }
     }
-    if (const auto fault = deviceWithoutBus(machine)) {
+    if (auto fault = parts.deviceWithoutBus()) {
+        fault->text = quoted(lines[fault->line - 1]);
         return *fault;
     }
-    return machine;
+    return parts.machine();
 }
 
 }  // namespace kolva

@@ -10,6 +10,11 @@ namespace kolva {
 
 namespace {
 
+// Why a group counts nothing yet, after its value: " (a model counts ...)".
+std::string note(std::string_view waits) {
+    return " (" + std::string(waits) + ")";
+}
+
 std::string entryText(List list, int entry) {
     return std::string(trimmed(entriesOf(list)[static_cast<std::size_t>(entry)]));
 }
@@ -19,10 +24,10 @@ std::optional<std::string> groupValue(const PowerModel& model, List modelList, c
     const LoadSheet& sheet = model.sheet();
     const std::string count = toText(sheet.number(group.count));
     if (sheet.number(group.unit) == 0) {
-        return count == "0" ? std::nullopt : std::optional(count + std::string(kNumberWaits));
+        return count == "0" ? std::nullopt : std::optional(count + note(kNumberWaits));
     }
     std::string value = count + " × " + entryText(modelList, model.listState(modelList).counted);
-    return count == "0" ? value + std::string(kModelWaits) : value;
+    return count == "0" ? value + note(kModelWaits) : value;
 }
 
 // What the window shows for a part chosen with `list`, if it adds a part. A

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "estimate_makeup.hpp"
 #include "power_model.hpp"
 
 namespace kolva {
@@ -10,8 +11,6 @@ namespace kolva {
 // The words of a copied machine that are not the window's.
 inline constexpr std::string_view kMachineTitle = "Kolva power supply estimate";
 inline constexpr std::string_view kTickedName = "Ticked";
-inline constexpr std::string_view kModelWaits = " (a model counts once its number is chosen)";
-inline constexpr std::string_view kNumberWaits = " (a number counts once its model is chosen)";
 
 // The machine that the window describes and its estimate, as plain text for
 // the clipboard: each chosen part in the window's reading order under the

@@ -172,10 +172,13 @@ void MainWindow::copyEstimate() {
 
 void MainWindow::pasteMachine() {
     const auto read = readMachine(QGuiApplication::clipboard()->text().toStdString());
-    if (const auto* reason = std::get_if<std::string>(&read)) {
-        model_.tell(*reason);
+    if (const auto* refusal = std::get_if<PasteRefusal>(&read)) {
+        const QString reason = QString::fromStdString(refusal->reason);
+        const QString why =
+            refusal->line == 0 ? reason : tr("Line %1: %2").arg(refusal->line).arg(reason);
+        model_.tell(why.toStdString());
         showModel();
-        announce(*controls_.helpLine, QString::fromStdString(*reason));
+        announce(*controls_.helpLine, why);
         return;
     }
     makeUp_->dismiss();

@@ -11,9 +11,9 @@ namespace kolva::fuzz {
 
 std::optional<std::string> pasteFault(std::span<const std::uint8_t> text) {
     const auto read = readMachine({reinterpret_cast<const char*>(text.data()), text.size()});
-    if (const auto* reason = std::get_if<std::string>(&read)) {
-        if (reason->empty()) {
-            return "a rejection without a reason";
+    if (const auto* refusal = std::get_if<PasteRefusal>(&read)) {
+        if (refusal->reason.empty()) {
+            return "a refusal without a reason";
         }
         return std::nullopt;
     }
@@ -22,7 +22,7 @@ std::optional<std::string> pasteFault(std::span<const std::uint8_t> text) {
     const std::string copied = machineText(model);
     const auto again = readMachine(copied);
     if (!std::holds_alternative<Machine>(again)) {
-        return "its own copy rejected: " + std::get<std::string>(again);
+        return "its own copy refused: " + std::get<PasteRefusal>(again).reason;
     }
     PowerModel pasted;
     pasted.apply(std::get<Machine>(again));

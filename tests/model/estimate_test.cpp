@@ -129,6 +129,9 @@ TEST(MachineText, DescribesTheMachineAndHowItsEstimateIsMade) {
               "Heavy Overclock: 0 Watts\n"
               "\n"
               "How the estimate is made:\n"
+              "CPU  a model counts once its number is chosen  0 W\n"
+              "RAM  a number counts once its model is chosen  0 W\n"
+              "VGA  a model counts once its number is chosen  0 W\n"
               "Nothing counts yet, so the figures read 0 rather than the 35 W overhead alone.\n");
 
     // A maker's heading row chosen is no part.
