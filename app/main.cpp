@@ -111,8 +111,9 @@ constexpr QtOption kQtOptions[] = {
 };
 
 // Kolva takes no command line of its own; it answers --help and --version as
-// every desktop program does, before it needs a display, and names an option
-// it does not know. Returns the exit status when the program is to end there.
+// every desktop program does, before it needs a display, names an option it
+// does not know, and says that it opens no files when given one. Returns the
+// exit status when the program is to end there.
 std::optional<int> answerCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -145,6 +146,13 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
     if (parser.isSet(version)) {
         std::printf("kolva %s\n", qPrintable(qText(kolva::project::kVersion)));
         return EXIT_SUCCESS;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr,
+                     "kolva: Kolva opens no files (%s); to bring in a machine, copy its text "
+                     "and press Ctrl+V in Kolva's window.\n",
+                     qPrintable(parser.positionalArguments().join(QStringLiteral(", "))));
+        return EXIT_FAILURE;
     }
     return std::nullopt;
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Kolva answers --help and --version in text and exits 0, with no display to
-# open a window on, and names an option it does not know in one line with a
-# non-zero status.  command_line.sh KOLVA
+# open a window on; it names an option it does not know, and says it opens no
+# files when given one, each in one line with a non-zero status.
+#   command_line.sh KOLVA
 kolva="$1"
 fail=0
 check() {  # what, expected status, expected text (a grep pattern), arguments...
@@ -19,10 +20,13 @@ check "--help" 0 "^Usage: kolva \[options\]$" --help
 check "--help" 0 "^  -v, --version  *Displays version information.$" --help
 check "--version" 0 "^kolva [0-9][0-9.]*$" --version
 check "an unknown option" 1 "^kolva: Unknown option 'frobnicate'.$" --frobnicate
-lines=$(env -u DISPLAY "$kolva" --frobnicate 2>&1 | grep -c .)
-if [ "$lines" -ne 1 ]; then
-    echo "an unknown option: $lines lines, expected one"
-    fail=1
-fi
-[ $fail -eq 0 ] && echo "--help, --version and an unknown option answered without a display"
+check "a file" 1 "^kolva: Kolva opens no files (some-file.txt); to bring in a machine, copy its text and press Ctrl+V in Kolva's window.$" some-file.txt
+for arguments in --frobnicate some-file.txt; do
+    lines=$(env -u DISPLAY "$kolva" $arguments 2>&1 | grep -c .)
+    if [ "$lines" -ne 1 ]; then
+        echo "$arguments: $lines lines, expected one"
+        fail=1
+    fi
+done
+[ $fail -eq 0 ] && echo "--help, --version, an unknown option and a file answered without a display"
 exit $fail
