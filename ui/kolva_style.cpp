@@ -1,6 +1,7 @@
 #include "kolva_style.hpp"
 
 #include <QCheckBox>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleFactory>
@@ -19,6 +20,9 @@ constexpr qreal kArrowHalfWidth = 3.5;
 constexpr qreal kArrowHeight = 4;
 // The border of a list without the focus: the text colour, faintly.
 constexpr qreal kQuietBorder = 0.35;
+
+// How far a menu's separator stays from the menu's sides.
+constexpr int kSeparatorIndent = 4;
 
 // The focus ring's width, in the window's pixels.
 constexpr int kFocusRingWidth = 2;
@@ -108,8 +112,35 @@ void KolvaStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     }
 }
 
+void KolvaStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && item != nullptr &&
+        item->menuItemType == QStyleOptionMenuItem::Separator) {
+        const QRect rect = option->rect;
+        painter->fillRect(rect, option->palette.window());
+        painter->fillRect(QRect(rect.left() + kSeparatorIndent, rect.center().y(),
+                                rect.width() - 2 * kSeparatorIndent, 1),
+                          mix(option->palette.color(QPalette::WindowText),
+                              option->palette.color(QPalette::Window), kQuietBorder));
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
 void KolvaStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const {
+    // A menu in its own colours, flat, with a border in its text colour.
+    if (element == PE_PanelMenu || element == PE_FrameMenu) {
+        painter->save();
+        if (element == PE_PanelMenu) {
+            painter->fillRect(option->rect, option->palette.window());
+        }
+        painter->setPen(option->palette.color(QPalette::WindowText));
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+        return;
+    }
     // A check box's focus rings the whole box, its square and caption alike.
     if (element == PE_FrameFocusRect && qobject_cast<const QCheckBox*>(widget) != nullptr) {
         if (showsKeyboardFocus(*option)) {
@@ -122,7 +153,10 @@ void KolvaStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
 
 int KolvaStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                           QStyleHintReturn* returnData) const {
-    if (hint == SH_ComboBox_Popup) {
+    // Lists open below themselves; a menu's unavailable commands are dimmed,
+    // not etched.
+    if (hint == SH_ComboBox_Popup ||
+        (hint == SH_EtchDisabledText && qobject_cast<const QMenu*>(widget) != nullptr)) {
         return 0;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);

@@ -9,6 +9,7 @@ namespace kolva::ui {
 // show their whole entry ("Select From Below" in 99 pixels), and opening below
 // themselves rather than as a menu over them. Once the keyboard moves the
 // focus, the focused list or check box wears a bright ring along its edge.
+// A menu has a thin border and separators in its text colour, plainly drawn.
 class KolvaStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -21,6 +22,8 @@ public:
                        const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override;
 };

@@ -10,14 +10,19 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 #include "announcements.hpp"
 #include "command_menu.hpp"
+#include "focus_ring.hpp"
 #include "gestures.hpp"
 #include "help_line.hpp"
 #include "look.hpp"
+#include "machine_change.hpp"
 #include "machine_reader.hpp"
 #include "machine_text.hpp"
 #include "makeup_panel.hpp"
+#include "note_panel.hpp"
 #include "picture.hpp"
 
 namespace kolva::ui {
@@ -84,7 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     controls_ = buildControls(*this);
     connectControls();
     addCommands();
-    centreOnScreen();
+    placeOnScreen();
     announcer_ = new EstimateAnnouncer(*figure(0));
 
     model_.load();
@@ -99,12 +104,16 @@ QString MainWindow::reading(std::size_t i) const {
     return tr("%1: %2 Watts").arg(qText(kFigures[i].heading), figure(i)->text());
 }
 
-// Every user action on a control goes to the model's handler for it.
+// Every user action on a control goes to the model's handler for it, and
+// what it changed becomes a step to undo.
 void MainWindow::connectControls() {
     for (std::size_t i = 0; i < kListCount; ++i) {
         connect(controls_.lists[i], &QComboBox::activated, this,
                 [this, list = static_cast<List>(i)](int entry) {
+                    const Machine before = model_.machine();
                     model_.pick(list, entry);
+                    record(tr("Change %1").arg(qText(ruleFor(list).name)), before,
+                           static_cast<int>(indexOf(list)));
                     showModel();
                 });
     }
@@ -113,7 +122,11 @@ void MainWindow::connectControls() {
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         connect(controls_.boxes[i], &QCheckBox::toggled, this,
                 [this, box = static_cast<Box>(i)](bool checked) {
+                    const Machine before = model_.machine();
                     model_.toggle(box, checked);
+                    const QString caption = qText(ruleFor(box).caption);
+                    record(checked ? tr("Tick %1").arg(caption) : tr("Untick %1").arg(caption),
+                           before);
                     showModel();
                 });
     }
@@ -131,74 +144,113 @@ void MainWindow::connectControls() {
     }
     makeDragHandle(*controls_.background);
     onClick(*controls_.quit, [this] { close(); });
-}
-
-QAction* MainWindow::addCommand(const QString& text, const QKeySequence& keys) {
-    auto* command = new QAction(text, this);
-    command->setShortcut(keys);
-    return command;
+    showFocusOnFirstKey(*this);
 }
 
 // The window's commands, in its menu and on their keys anywhere in the
 // window. An open list takes the keyboard, so they never act from there.
 void MainWindow::addCommands() {
-    QAction* copy = addCommand(tr("Copy Estimate"), QKeySequence::Copy);
-    connect(copy, &QAction::triggered, this, &MainWindow::copyEstimate);
-    QAction* paste = addCommand(tr("Paste Machine"), QKeySequence::Paste);
-    connect(paste, &QAction::triggered, this, &MainWindow::pasteMachine);
-    QAction* again = addCommand(tr("Start Again"), QKeySequence::New);
-    connect(again, &QAction::triggered, this, &MainWindow::startAgain);
+    const auto command = [this](const QString& text, const QList<QKeySequence>& keys, auto action) {
+        auto* made = new QAction(text, this);
+        made->setShortcuts(keys);
+        connect(made, &QAction::triggered, this, action);
+        return made;
+    };
+    QAction* copy = command(tr("Copy Estimate"), {QKeySequence::Copy}, &MainWindow::copyEstimate);
+    QAction* paste = command(tr("Paste Machine"), {QKeySequence::Paste}, &MainWindow::pasteMachine);
+    QAction* undo = history_.createUndoAction(this, tr("Undo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    // Ctrl+Shift+Z, and Ctrl+Y as many programs take it.
+    QAction* redo = history_.createRedoAction(this, tr("Redo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction* again = command(tr("Start Again"), {QKeySequence::New}, &MainWindow::startAgain);
     // Ctrl+F1, the desktop's key for a tool tip, shows how the estimate is made.
-    showMakeUp_ = addCommand(tr("How the Estimate Is Made"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    auto* showMakeUp = new QAction(tr("How the Estimate Is Made"), this);
+    showMakeUp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
     // Ctrl+Q, the desktop's quit key. Escape is left to the open lists and the
     // panels: closing Kolva with it would throw every choice away by a slip.
-    QAction* quit = addCommand(tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    QAction* quit = command(tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &QWidget::close);
 
-    QList<QLabel*> figures(controls_.figures.begin(), controls_.figures.end());
-    makeUp_ = new MakeUpPanel(*this, toPixels(kMakeUpArea), figures, *showMakeUp_,
-                              [this] { return model_.makeUp(); });
-    new CommandMenu(*this, *controls_.figuresFrame,
-                    {{copy, paste}, {again}, {showMakeUp_}, {quit}});
+    const QRect panels = toPixels(kMakeUpArea);
+    const QList<QLabel*> figures(controls_.figures.begin(), controls_.figures.end());
+    makeUp_ =
+        new MakeUpPanel(*this, panels, figures, *showMakeUp, [this] { return model_.makeUp(); });
+    pasteNotice_ = new NotePanel(*this, panels, tr("Why the machine was not pasted"));
+    menu_ = new CommandMenu(*this, *controls_.figuresFrame,
+                            {{copy, paste}, {undo, redo}, {again}, {showMakeUp}, {quit}});
 }
 
 void MainWindow::copyEstimate() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(machineText(model_)));
-    const QString done = tr("Estimate copied");
-    model_.tell(done.toStdString());
-    showModel();
-    announce(*controls_.helpLine, done);
+    say(tr("Estimate copied"));
 }
 
 void MainWindow::pasteMachine() {
     const auto read = readMachine(QGuiApplication::clipboard()->text().toStdString());
     if (const auto* refusal = std::get_if<PasteRefusal>(&read)) {
         const QString reason = QString::fromStdString(refusal->reason);
-        const QString why =
-            refusal->line == 0 ? reason : tr("Line %1: %2").arg(refusal->line).arg(reason);
-        model_.tell(why.toStdString());
-        showModel();
-        announce(*controls_.helpLine, why);
+        if (refusal->line == 0) {
+            say(reason);
+            pasteNotice_->showText(tr("The machine was not pasted; nothing has changed."),
+                                   {reason + QLatin1Char('.'),
+                                    tr("Kolva reads a machine a part a line, as it copies one: "
+                                       "\u201cCPU: 2 \u00d7 Opteron\u201d.")});
+        } else {
+            say(tr("Line %1: %2").arg(refusal->line).arg(reason));
+            pasteNotice_->showText(tr("The machine was not pasted; nothing has changed."),
+                                   {tr("Line %1 reads \u201c%2\u201d.")
+                                        .arg(refusal->line)
+                                        .arg(QString::fromStdString(refusal->text)),
+                                    reason + QLatin1Char('.')});
+        }
         return;
     }
-    makeUp_->dismiss();
+    const Machine before = model_.machine();
     model_.apply(std::get<Machine>(read));
-    showModel();
-    announce(*controls_.helpLine, tr("Machine pasted"));
+    record(tr("Paste Machine"), before);
+    say(tr("Machine pasted"));
 }
 
 void MainWindow::startAgain() {
-    makeUp_->dismiss();
+    const Machine before = model_.machine();
     model_.startAgain();
+    record(tr("Start Again"), before);
+    makeUp_->dismiss();
     showModel();
     list(List::ProcessorModel)->setFocus(Qt::OtherFocusReason);
     announce(*controls_.helpLine, tr("Started again"));
 }
 
-void MainWindow::centreOnScreen() {
+void MainWindow::record(const QString& change, const Machine& before, int series) {
+    if (const Machine after = model_.machine(); after != before) {
+        history_.push(new MachineChange(
+            change, before, after,
+            [this](const Machine& machine, const QString& done) { restore(machine, done); },
+            series));
+    }
+}
+
+void MainWindow::restore(const Machine& machine, const QString& done) {
+    model_.apply(machine);
+    say(done);
+}
+
+void MainWindow::say(const QString& notice) {
+    model_.tell(notice.toStdString());
+    showModel();
+    announce(*controls_.helpLine, notice);
+}
+
+// Centred on the screen; where the screen is too small for that, with its
+// top-left corner on the screen, so that its banner can be seen and dragged.
+void MainWindow::placeOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
         QRect placed = rect();
-        placed.moveCenter(screen->availableGeometry().center());
+        placed.moveCenter(available.center());
+        placed.moveTopLeft(
+            {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())});
         move(placed.topLeft());
     }
 }
@@ -219,8 +271,8 @@ void MainWindow::showModel() {
         }
         combo->setEnabled(state.enabled);
     }
-    // Only starting again and pasting change a box from here: the model has
-    // already handled the change, so the box does not tell it again.
+    // Only starting again, pasting and undoing change a box from here: the
+    // model has already handled the change, so the box does not tell it again.
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         QCheckBox* box = controls_.boxes[i];
         if (const bool checked = model_.isChecked(static_cast<Box>(i));
@@ -229,6 +281,8 @@ void MainWindow::showModel() {
             box->setChecked(checked);
         }
     }
+    // A refused paste is explained until the window next changes.
+    pasteNotice_->hide();
     // The make-up is worked out only while it shows, so a pick costs no more.
     makeUp_->refresh();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUndoStack>
 #include <QWidget>
 
 #include "controls.hpp"
@@ -13,8 +14,10 @@ class QLabel;
 
 namespace kolva::ui {
 
+class CommandMenu;
 class EstimateAnnouncer;
 class MakeUpPanel;
+class NotePanel;
 
 // Kolva's one window: a borderless, fixed-size window that forwards every
 // user action to the model and shows what the model reports. Constructing it
@@ -35,29 +38,43 @@ public:
     QString reading(std::size_t i) const;
     // How the estimate is made, while it shows.
     const MakeUpPanel* makeUpPanel() const { return makeUp_; }
+    // Why the last paste was refused, while it shows.
+    const NotePanel* pasteNotice() const { return pasteNotice_; }
+    // The window's menu of commands.
+    const CommandMenu* menu() const { return menu_; }
 
     // Puts the machine and its estimate on the clipboard, and says so.
     void copyEstimate();
     // Returns every list, box, figure and the help line to a fresh start.
     void startAgain();
-    // Sets the window to the machine on the clipboard, if it holds one that
-    // Kolva copied; else changes nothing and says why on the help line.
+    // Sets the window to the machine on the clipboard, if it holds one;
+    // else changes nothing and says why on the help line and in a panel.
     void pasteMachine();
 
 private:
     void connectControls();
-    QAction* addCommand(const QString& text, const QKeySequence& keys);
     void addCommands();
-    void centreOnScreen();
+    void placeOnScreen();
+
+    // Records what the user changed since the machine was `before` as one
+    // step to undo, merged with the last one if both are of `series`.
+    void record(const QString& change, const Machine& before, int series = -1);
+    // Sets every list and box to `machine` through the model's handlers and
+    // says `done` on the help line, for undoing and redoing.
+    void restore(const Machine& machine, const QString& done);
+    // Shows `notice` on the help line and tells screen readers of it.
+    void say(const QString& notice);
 
     // Shows the model's help line, figures and list states.
     void showModel();
 
     PowerModel model_;
     WindowControls controls_;
+    QUndoStack history_;
     EstimateAnnouncer* announcer_ = nullptr;
     MakeUpPanel* makeUp_ = nullptr;
-    QAction* showMakeUp_ = nullptr;
+    NotePanel* pasteNotice_ = nullptr;
+    CommandMenu* menu_ = nullptr;
 };
 
 }  // namespace kolva::ui

@@ -1,29 +1,27 @@
 #pragma once
 
-#include <QFrame>
 #include <QList>
-#include <QPointer>
 #include <QTimer>
 
 #include <functional>
 
 #include "estimate_makeup.hpp"
+#include "note_panel.hpp"
 
 class QAction;
 class QLabel;
-class QPlainTextEdit;
 
 namespace kolva::ui {
 
-// How the estimate is made, in a panel of the window's own look that rises
-// from the figures' top edge, so it never covers the figures it explains.
+// How the estimate is made, in a panel that rises from the figures' top
+// edge, so it never covers the figures it explains.
 //
 // Hovering a figure shows it for as long as the pointer rests on a figure or
 // on the panel. Asked for from the keyboard it takes the focus, so that a
-// screen reader reads it line by line like any text, and gives the focus
-// back when it closes. Escape, or the focus moving on, closes it. Its text is
-// made when it first shows: most sessions never show it.
-class MakeUpPanel final : public QFrame {
+// screen reader reads it line by line like any text.
+class MakeUpPanel final : public NotePanel {
+    Q_OBJECT
+
 public:
     using Source = std::function<EstimateMakeUp()>;
 
@@ -35,28 +33,17 @@ public:
 
     // The estimate has changed: the panel, if it shows, shows the new one.
     void refresh();
-    // Closes the panel, giving the focus back to where it was if it had it.
-    void dismiss();
-
-    // The make-up as the panel shows it.
-    QString text() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showForPointer();
-    void showForKeyboard();
     void fill();
-    void riseToFit();
     void hideUnlessHovered();
 
-    QRect area_;
     QList<QLabel*> figures_;
     Source makeUp_;
-    QPlainTextEdit* body_ = nullptr;
     QTimer leaving_;
-    QPointer<QWidget> returnFocusTo_;
 };
 
 }  // namespace kolva::ui

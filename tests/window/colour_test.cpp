@@ -314,15 +314,26 @@ private Q_SLOTS:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
     }
 
-    // Once the keyboard moves the focus, the focused list or check box wears
-    // a ring 2 pixels thick, plain against its unfocused look and its ground.
+    // Once a key acts on the focused control or moves the focus, the focused
+    // list or check box wears a ring 2 pixels thick, plain against its
+    // unfocused look and its ground.
     void keyboardFocusIsPlainToSee() {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.list(List::ProcessorModel)->setFocus();
-        const QImage unfocused = window.grab().toImage();
+        QCOMPARE(QApplication::focusWidget(), window.list(List::ProcessorModel));
         const qreal ratio = window.devicePixelRatioF();
+        // The first key at start, Up on the first entry, changes nothing else.
+        window.list(List::HardDrives)->setFocus();
+        const QImage elsewhere = window.grab().toImage();
+        window.list(List::ProcessorModel)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        const QString atStart = verifyFocusRing(
+            elsewhere, window.grab().toImage(),
+            Rendering(window).areaOf(*window.list(List::ProcessorModel), 0), qRound(2 * ratio));
+        QVERIFY2(atStart.isEmpty(), qPrintable(QLatin1String("after Up at start: ") + atStart));
+
+        const QImage unfocused = window.grab().toImage();
         for (QWidget* control : std::initializer_list<QWidget*>{window.list(List::ProcessorCount),
                                                                 window.checkBox(Box::WaterPump)}) {
             while (QApplication::focusWidget() != control) {
@@ -334,6 +345,36 @@ private Q_SLOTS:
             QVERIFY2(fault.isEmpty(),
                      qPrintable(control->objectName() + QLatin1String(" ") + fault));
         }
+    }
+
+    // The menu is the window's own: navy, its commands in lavender, the one
+    // chosen in reverse, and no lighter than the lists around it.
+    void theMenuWearsTheWindowsColours() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QWidget& menu = *QApplication::activePopupWidget();
+        QTest::keyClick(&menu, Qt::Key_Down);
+        const QImage image = menu.grab().toImage();
+        std::map<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                ++counts[image.pixel(x, y) | 0xFF000000U];
+            }
+        }
+        const auto share = [&](QColor colour) {
+            return 100 * counts[colour.rgb()] / (image.width() * image.height());
+        };
+        const auto most = std::max_element(counts.begin(), counts.end(),
+                                           [](auto a, auto b) { return a.second < b.second; });
+        QVERIFY2(share(kNavy) > 50, qPrintable(QStringLiteral("%1 % navy; most is %2")
+                                                   .arg(share(kNavy))
+                                                   .arg(hex(QColor::fromRgb(most->first)))));
+        QVERIFY2(share(kLavender) > 3,
+                 qPrintable(QStringLiteral("%1 % lavender").arg(share(kLavender))));
+        QTest::keyClick(&menu, Qt::Key_Escape);
     }
 
     // Vertical one-pixel lines: one divides the pump from the TEC, two divide

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 #include "look.hpp"
@@ -16,11 +17,24 @@ class HighDpiTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { kolva::ui::prepareApplication(); }
 
+    // Centred on the screen where it fits; else with its top-left corner on
+    // the screen, its banner in sight.
     void keepsLogicalSizeAndRendersAtPhysicalSize() {
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.size(), QSize(425, 551));
+        const QRect screen = window.screen()->availableGeometry();
+        const QRect placed = window.frameGeometry();
+        QVERIFY2(screen.contains(placed.topLeft()),
+                 qPrintable(QStringLiteral("the window starts at %1,%2 on a %3x%4 screen")
+                                .arg(placed.x())
+                                .arg(placed.y())
+                                .arg(screen.width())
+                                .arg(screen.height())));
+        if (screen.contains(placed)) {
+            QVERIFY(qAbs(placed.center().y() - screen.center().y()) <= 1);
+        }
         const QPixmap grab = window.grab();
         const qreal ratio = window.devicePixelRatioF();
         QCOMPARE(grab.devicePixelRatio(), ratio);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -45,6 +46,18 @@ private:
 
 class MainWindowTest : public QObject {
     Q_OBJECT
+
+    // How the make-up looks for a SCSI card when Ctrl+F1 first shows it.
+    static QImage makeUpShownFirstByKeyboard() {
+        MainWindow window;
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            return {};
+        }
+        QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
+        QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+        return window.grab(window.makeUpPanel()->geometry()).toImage();
+    }
 
 private Q_SLOTS:
     void initTestCase() { kolva::ui::prepareApplication(); }
@@ -162,28 +175,31 @@ private Q_SLOTS:
         QCOMPARE(figuresOf(window).stock, QStringLiteral("0"));
     }
 
-    // A figure hovered, or Ctrl+F1 from the keyboard (figure left empty):
-    // the make-up shows above the figures until Escape, which gives the
-    // keyboard back and does nothing else.
+    // A figure hovered, or Ctrl+F1 from the keyboard (figure -1): the
+    // make-up shows above the figures until Escape, which gives the keyboard
+    // back and does nothing else. Shown again from the keyboard it looks as
+    // it looks when the keyboard shows it first, and Tab gives the keyboard
+    // back too.
     void theMakeUpShowsAboveTheFiguresUntilEscape_data() {
-        QTest::addColumn<QString>("figure");
-        QTest::newRow("stock") << "Label4";
-        QTest::newRow("mild") << "Text31";
-        QTest::newRow("heavy") << "Text32";
-        QTest::newRow("Ctrl+F1") << QString();
+        QTest::addColumn<int>("figure");
+        QTest::newRow("stock") << 0;
+        QTest::newRow("mild") << 1;
+        QTest::newRow("heavy") << 2;
+        QTest::newRow("Ctrl+F1") << -1;
     }
 
     void theMakeUpShowsAboveTheFiguresUntilEscape() {
-        QFETCH(QString, figure);
+        QFETCH(int, figure);
+        const QImage firstShown = makeUpShownFirstByKeyboard();
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
         QWidget* focused = QApplication::focusWidget();
-        if (figure.isEmpty()) {
+        if (figure < 0) {
             QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
         } else {
-            auto* label = window.findChild<QWidget*>(figure);
+            QWidget* label = window.figure(static_cast<std::size_t>(figure));
             const QPoint middle = label->rect().center();
             QHelpEvent hover(QEvent::ToolTip, middle, label->mapToGlobal(middle));
             QApplication::sendEvent(label, &hover);
@@ -203,6 +219,14 @@ private Q_SLOTS:
         QVERIFY(!panel.isVisible());
         QCOMPARE(QApplication::focusWidget(), focused);
         QCOMPARE(window.checkBox(Box::ScsiCard)->isChecked(), true);
+
+        QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+        QVERIFY(panel.isVisible());
+        QVERIFY2(window.grab(panel.geometry()).toImage() == firstShown,
+                 "the make-up looks otherwise than when the keyboard first shows it");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!panel.isVisible());
+        QCOMPARE(QApplication::focusWidget(), focused);
     }
 
     // With every part chosen, each line of the make-up is named by a caption
@@ -268,6 +292,50 @@ private Q_SLOTS:
         }
     }
 
+    // The window's one menu opens from the keyboard anywhere in the window
+    // (Shift+F10, the Menu key) and with a right-click on the result frame:
+    // its headings, figures and units. It offers every command with its key.
+    void theMenuOpensAsDesktopProgramsOpenTheirs() {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto openMenu = [] {
+            return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        };
+        const auto close = [&openMenu] {
+            QTest::keyClick(openMenu(), Qt::Key_Escape);
+            QTRY_VERIFY(openMenu() == nullptr);
+        };
+        window.checkBox(Box::TvTuner)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(openMenu() != nullptr);
+        QStringList offered;
+        for (const QAction* command : openMenu()->actions()) {
+            if (!command->isSeparator()) {
+                offered.append(command->text() + QLatin1Char(' ') + command->shortcut().toString());
+            }
+        }
+        QCOMPARE(offered.join(QLatin1String(", ")),
+                 QStringLiteral("Copy Estimate Ctrl+C, Paste Machine Ctrl+V, Undo Ctrl+Z, "
+                                "Redo Ctrl+Shift+Z, Start Again Ctrl+N, "
+                                "How the Estimate Is Made Ctrl+F1, Quit Ctrl+Q"));
+        close();
+        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::TvTuner));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+        QTRY_VERIFY(openMenu() != nullptr);
+        close();
+
+        const QWidget* frame = window.figure(0)->parentWidget();
+        for (QLabel* part : frame->findChildren<QLabel*>()) {
+            const QPoint middle = part->rect().center();
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle,
+                                         part->mapToGlobal(middle));
+            QApplication::sendEvent(part, &rightClick);
+            QVERIFY2(openMenu() != nullptr, qPrintable(part->text()));
+            close();
+        }
+    }
+
     void tabFollowsTheDesignedOrderAndSkipsDisabledLists() {
         MainWindow window;
         window.show();
@@ -290,6 +358,7 @@ private Q_SLOTS:
         const QPoint start = window.pos();
         auto* handle = window.findChild<QWidget*>(QStringLiteral("Image2"));
         sendMouse(handle, QEvent::MouseButtonPress, {200, 40}, Qt::RightButton, Qt::RightButton);
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
         sendMouse(handle, QEvent::MouseMove, {230, 60}, Qt::NoButton, Qt::RightButton);
         sendMouse(handle, QEvent::MouseButtonRelease, {230, 60}, Qt::RightButton, Qt::NoButton);
         QCOMPARE(window.pos(), start + QPoint(30, 20));

@@ -7,13 +7,16 @@
 
 #include "look.hpp"
 #include "main_window.hpp"
+#include "note_panel.hpp"
 #include "oracle.hpp"
+#include "pasted_texts.hpp"
 #include "window_driver.hpp"
 
 using kolva::Box;
 using kolva::Explained;
 using kolva::List;
 using kolva::oracle::Oracle;
+using kolva::oracle::RefusedText;
 using kolva::testing_support::figuresOf;
 using kolva::testing_support::helpOf;
 using kolva::testing_support::pickFromPopup;
@@ -23,8 +26,6 @@ namespace {
 
 constexpr int kSeeds = 5;
 constexpr int kEventsPerSeed = 1000;
-
-constexpr const char* kExplainedNames[] = {"Label18", "Label4", "Text31", "Text32"};
 
 // One random user action through real input, mirrored on the oracle.
 void applyRandomEvent(std::mt19937& random, MainWindow& window, Oracle& expected) {
@@ -47,10 +48,12 @@ void applyRandomEvent(std::mt19937& random, MainWindow& window, Oracle& expected
         QTest::mouseClick(window.checkBox(box), Qt::LeftButton);
         expected.toggle(box, !expected.checked(box));
     } else {
-        const int control = std::uniform_int_distribution(0, 3)(random);
-        QTest::mouseClick(window.findChild<QWidget*>(QString::fromLatin1(kExplainedNames[control])),
+        const auto control = static_cast<Explained>(std::uniform_int_distribution(0, 3)(random));
+        QTest::mouseClick(control == Explained::TecCaption
+                              ? window.findChild<QWidget*>(QStringLiteral("Label18"))
+                              : window.figure(indexOf(control) - indexOf(Explained::StockFigure)),
                           Qt::LeftButton);
-        expected.explain(static_cast<Explained>(control));
+        expected.explain(control);
     }
 }
 
@@ -83,6 +86,10 @@ QStringList stateOf(const MainWindow& window) {
                                                            : QLatin1String(": not ticked")));
     }
     return state;
+}
+
+QStringList withoutHelp(const QStringList& state) {
+    return state.filter(QRegularExpression(QStringLiteral("^(?!help:)")));
 }
 
 // The window's state, then what Ctrl+C copies and shows.
@@ -129,12 +136,14 @@ private Q_SLOTS:
     // Ctrl+N after any picks gives the window of a fresh start, copied text
     // and all; copying says so on the help line. Ctrl+V of what was copied
     // gives the machine back; of any other text it changes nothing but the
-    // help line, which says why.
+    // help line, which says why. Undo brings back the machine that starting
+    // again or pasting replaced, and redo replaces it once more.
     void startingAgainGivesAFreshWindowAndPastingTheMachineBack() {
         MainWindow fresh;
         fresh.show();
         const QStringList expected = stateAndCopyOf(fresh);
         QCOMPARE(expected.last(), QStringLiteral("Estimate copied"));
+        const QStringList freshState = withoutHelp(stateOf(fresh));
         for (int seed = 1; seed <= kSeeds; ++seed) {
             std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
             MainWindow window;
@@ -153,9 +162,7 @@ private Q_SLOTS:
             QTest::keySequence(&window, QKeySequence::Paste);
             QCOMPARE(helpOf(window),
                      QStringLiteral("Line 2: Kolva counts 0, 1, 2, 4 or 8 processors"));
-            QStringList after = stateOf(window);
-            QCOMPARE(after.filter(QRegularExpression(QStringLiteral("^(?!help:)"))),
-                     before.filter(QRegularExpression(QStringLiteral("^(?!help:)"))));
+            QCOMPARE(withoutHelp(stateOf(window)), withoutHelp(before));
 
             QTest::keySequence(&window, QKeySequence::Copy);
             const QString copied = QGuiApplication::clipboard()->text();
@@ -163,11 +170,60 @@ private Q_SLOTS:
             QCOMPARE(stateOf(window), stateOf(MainWindow()));
             QCOMPARE(stateAndCopyOf(window), expected);
 
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(helpOf(window), QStringLiteral("Undone: Start Again"));
+            QCOMPARE(withoutHelp(stateOf(window)), withoutHelp(before));
+            QCOMPARE(stateAndCopyOf(window).constLast(), QStringLiteral("Estimate copied"));
+            QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(withoutHelp(stateOf(window)), freshState);
+
             QGuiApplication::clipboard()->setText(copied);
             QTest::keySequence(&window, QKeySequence::Paste);
+            QCOMPARE(helpOf(window), QStringLiteral("Machine pasted"));
             QTest::keySequence(&window, QKeySequence::Copy);
             QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+            const QStringList pasted = withoutHelp(stateOf(window));
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(withoutHelp(stateOf(window)), freshState);
+            QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(helpOf(window), QStringLiteral("Redone: Paste Machine"));
+            QCOMPARE(withoutHelp(stateOf(window)), pasted);
         }
+    }
+
+    // Whatever the clipboard holds that is no machine, pasting it changes
+    // nothing but the help line, which says why in a line that fits it whole,
+    // and a panel that says it in full.
+    void everyRefusedPasteChangesNothingAndItsReasonFits() {
+        MainWindow window;
+        window.show();
+        std::mt19937 random(1);
+        Oracle ignored;
+        for (int event = 0; event < kEventsPerSeed / 10; ++event) {
+            applyRandomEvent(random, window, ignored);
+        }
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QStringList before = withoutHelp(stateOf(window));
+        const QLabel& help = *window.helpLine();
+        for (const RefusedText& refused : kolva::oracle::refusedTexts()) {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(refused.text));
+            QTest::keySequence(&window, QKeySequence::Paste);
+            const QString said =
+                QString::fromStdString(refused.name) + QLatin1String(": ") + helpOf(window);
+            QVERIFY2(withoutHelp(stateOf(window)) == before, qPrintable(said));
+            QVERIFY2(
+                help.fontMetrics().horizontalAdvance(help.text()) <= help.contentsRect().width(),
+                qPrintable(said + QLatin1String(" is wider than the help line")));
+            QVERIFY2(window.pasteNotice()->isVisible() &&
+                         window.pasteNotice()->text().contains(helpOf(window).section(
+                             QLatin1String(": "),
+                             helpOf(window).startsWith(QLatin1String("Line ")) ? 1 : 0)),
+                     qPrintable(said + QLatin1String(" is not in the panel")));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window.pasteNotice()->isVisible());
     }
 };
 
