@@ -31,10 +31,13 @@ CommandMenu::CommandMenu(QWidget& window, QWidget& frame, const QList<QList<QAct
             [this, &frame](QPoint at) { popup(frame.mapToGlobal(at)); });
 }
 
+// Opened from the keyboard, the menu chooses its first command, as desktop
+// menus do, so that arrow keys start from it and screen readers read it.
 void CommandMenu::openAtFocus() {
     const QWidget* focus = QApplication::focusWidget();
     const QWidget* below = focus != nullptr ? focus : parentWidget();
     popup(below->mapToGlobal(QPoint(0, below->height())));
+    setActiveAction(actions().constFirst());
 }
 
 }  // namespace kolva::ui
