@@ -141,8 +141,7 @@ void styleLabel(QLabel& label, LabelStyle style) {
     }
 }
 
-void styleList(QComboBox& list) {
-    QPalette palette = list.palette();
+QPalette navyPalette(QPalette palette) {
     for (const auto role : {QPalette::Button, QPalette::Base, QPalette::Window}) {
         palette.setColor(role, colour::kNavy);
     }
@@ -150,7 +149,11 @@ void styleList(QComboBox& list) {
         palette.setColor(role, colour::kLavender);
         palette.setColor(QPalette::Disabled, role, colour::kLavender.darker(200));
     }
-    list.setPalette(palette);
+    return palette;
+}
+
+void styleList(QComboBox& list) {
+    list.setPalette(navyPalette(list.palette()));
     list.setEditable(false);
     list.setMaxVisibleItems(20);
 }
@@ -166,14 +169,7 @@ void styleCheckBox(QCheckBox& box) {
 }
 
 void styleMenu(QMenu& menu) {
-    QPalette palette = menu.palette();
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-        palette.setColor(role, colour::kNavy);
-    }
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(role, colour::kLavender);
-        palette.setColor(QPalette::Disabled, role, colour::kLavender.darker(200));
-    }
+    QPalette palette = navyPalette(menu.palette());
     palette.setColor(QPalette::Highlight, colour::kLavender);
     palette.setColor(QPalette::HighlightedText, colour::kNavy);
     menu.setPalette(palette);

@@ -27,6 +27,9 @@ QFont listFont();
 void prepareApplication();
 
 QPalette windowPalette();
+// `palette` with the lists' colours: lavender text on navy, dimmed where
+// disabled.
+QPalette navyPalette(QPalette palette);
 void styleLabel(QLabel& label, LabelStyle style);
 void styleList(QComboBox& list);
 void styleCheckBox(QCheckBox& box);

@@ -28,14 +28,7 @@ NotePanel::NotePanel(QWidget& window, QRect area, QString name)
     : QFrame(&window), area_(area), name_(std::move(name)) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    for (const auto role : {QPalette::Window, QPalette::Base}) {
-        palette.setColor(role, colour::kNavy);
-    }
-    for (const auto role : {QPalette::WindowText, QPalette::Text}) {
-        palette.setColor(role, colour::kLavender);
-    }
-    setPalette(palette);
+    setPalette(navyPalette(palette()));
     hide();
     // Escape closes the panel anywhere in the window, and only while it shows.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
