@@ -288,7 +288,7 @@ private:
         if (digits == 0) {
             return "the number of " + std::string(choiceOf(countList)) + " is missing";
         }
-        if (const Fault fault = readList(countList, value.substr(0, digits))) {
+        if (Fault fault = readList(countList, value.substr(0, digits))) {
             return fault;
         }
         std::string_view model = trimmed(value.substr(digits));

@@ -6,11 +6,11 @@
 
 namespace kolva::ui {
 
-MachineChange::MachineChange(const QString& text, Machine before, Machine after, Restore restore,
-                             int series)
+MachineChange::MachineChange(const QString& text, const Machine& before, const Machine& after,
+                             Restore restore, int series)
     : QUndoCommand(text),
-      before_(std::move(before)),
-      after_(std::move(after)),
+      before_(before),
+      after_(after),
       restore_(std::move(restore)),
       series_(series) {}
 

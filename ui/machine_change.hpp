@@ -19,7 +19,7 @@ public:
 
     // Changes that share a `series` follow one another into one: the picks
     // of one list, say, as the user walks it entry by entry. -1: none.
-    MachineChange(const QString& text, Machine before, Machine after, Restore restore,
+    MachineChange(const QString& text, const Machine& before, const Machine& after, Restore restore,
                   int series = -1);
 
     void undo() override;

@@ -23,7 +23,7 @@ class RefusedTextTest : public testing::TestWithParam<RefusedText> {};
 TEST_P(RefusedTextTest, GivesOnlyTheLineAndTheReason) {
     const auto read = readMachine(GetParam().text);
     ASSERT_TRUE(std::holds_alternative<PasteRefusal>(read));
-    const PasteRefusal& refusal = std::get<PasteRefusal>(read);
+    const auto& refusal = std::get<PasteRefusal>(read);
     EXPECT_EQ(refusal.reason, GetParam().reason);
     EXPECT_EQ(refusal.line, GetParam().line);
 }
