@@ -77,16 +77,24 @@ std::string canonical(std::string_view text) {
 }
 
 // The words Kolva reads, as they are compared, worked out once: each list's
-// entries and the window's name for it, each box's caption.
+// entries and the window's name for it, each box's caption, the title, the
+// name of the ticked boxes' line, the headings that end the parts, and the
+// notes of a group that waits, in brackets.
 struct Vocabulary {
     std::array<std::vector<std::string>, kListCount> entries;
     std::array<std::string, kListCount> names;
     std::array<std::string, kBoxCount> captions;
+    std::string title = canonical(kMachineTitle);
+    std::string ticked = canonical(kTickedName);
+    std::array<std::string, kPartsEnd.size()> partsEnd;
+    std::array<std::string, 2> waiting = {"(" + canonical(kModelWaits) + ")",
+                                          "(" + canonical(kNumberWaits) + ")"};
 };
 
 const Vocabulary& vocabulary() {
     static const Vocabulary words = [] {
         Vocabulary all;
+        std::transform(kPartsEnd.begin(), kPartsEnd.end(), all.partsEnd.begin(), canonical);
         for (std::size_t i = 0; i < kListCount; ++i) {
             for (const std::string& entry : entriesOf(static_cast<List>(i))) {
                 all.entries[i].push_back(canonical(entry));
@@ -129,8 +137,9 @@ std::vector<std::string_view> linesOf(std::string_view text) {
 
 bool endsParts(std::string_view line) {
     const std::string seen = canonical(line);
-    return seen.empty() || std::any_of(kPartsEnd.begin(), kPartsEnd.end(), [&](auto heading) {
-               return seen.starts_with(canonical(heading));
+    const auto& headings = vocabulary().partsEnd;
+    return seen.empty() || std::any_of(headings.begin(), headings.end(), [&](const auto& heading) {
+               return seen.starts_with(heading);
            });
 }
 
@@ -184,9 +193,11 @@ public:
     // Whether `line` names a part Kolva knows before its colon.
     static bool namesAPart(std::string_view line) {
         const auto colon = line.find(':');
-        return colon != std::string_view::npos &&
-               (canonical(line.substr(0, colon)) == canonical(kTickedName) ||
-                listNamed(canonical(line.substr(0, colon))).has_value());
+        if (colon == std::string_view::npos) {
+            return false;
+        }
+        const std::string name = canonical(line.substr(0, colon));
+        return name == vocabulary().ticked || listNamed(name).has_value();
     }
 
     Fault read(std::size_t number, std::string_view line) {
@@ -197,7 +208,7 @@ public:
         const std::string name = canonical(line.substr(0, colon));
         const std::string value = canonical(line.substr(colon + 1));
         const std::optional<List> list = listNamed(name);
-        if (name != canonical(kTickedName) && !list) {
+        if (name != vocabulary().ticked && !list) {
             return "Kolva knows no part of that name";
         }
         if (Fault twice = once(name, list ? ruleFor(*list).name : kTickedName)) {
@@ -281,8 +292,8 @@ private:
     // does not count yet; or the number alone.
     Fault readGroup(List modelList, std::string_view value) {
         const List countList = countListOf(modelList);
-        for (const std::string_view waits : {kModelWaits, kNumberWaits}) {
-            value = withoutEnd(value, "(" + canonical(waits) + ")");
+        for (const std::string& waits : vocabulary().waiting) {
+            value = withoutEnd(value, waits);
         }
         const std::size_t digits = std::min(value.find_first_not_of("0123456789"), value.size());
         if (digits == 0) {
@@ -358,7 +369,7 @@ std::variant<Machine, PasteRefusal> readMachine(std::string_view text) {
         return notAMachine();
     }
     // Without its title, a text is a machine if its first line is a part.
-    if (canonical(*line) == canonical(kMachineTitle)) {
+    if (canonical(*line) == vocabulary().title) {
         ++line;
     } else if (endsParts(*line) || !PartReader::namesAPart(*line)) {
         return notAMachine();

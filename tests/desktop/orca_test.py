@@ -124,7 +124,6 @@ class Orca(unittest.TestCase):
             # The menu opens from the keyboard and reads its first command.
             menu = journey.press("F10", "Shift_L")
             self.assertTrue(holds(menu, "Copy Estimate"), menu)
-            journey.press("Escape")
 
     def test_reads_the_help_line_as_the_windows_status_bar(self):
         with Journey() as journey:
