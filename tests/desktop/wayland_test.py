@@ -81,12 +81,14 @@ class KolvaOnWayland:
 class Wayland(unittest.TestCase):
     def test_moves_the_window_until_the_button_is_released_or_not_at_all(self):
         # Mutter ends a move only when its own buttons are released, so there
-        # only the left button drags.
-        for name, button, moves in [("Mutter", 1, True), ("Mutter", 2, False),
-                                    ("Mutter", 3, False), ("Weston", 1, True),
-                                    ("Weston", 2, True), ("Weston", 3, True)]:
-            with self.subTest(compositor=name, button=button), \
-                    NestedCompositor(name) as compositor, \
+        # only the left button drags. Each compositor serves its three drags.
+        for name, moves in [("Mutter", (True, False, False)), ("Weston", (True, True, True))]:
+            with NestedCompositor(name) as compositor:
+                self.drags_with_each_button(compositor, moves)
+
+    def drags_with_each_button(self, compositor, moves):
+        for button in (1, 2, 3):
+            with self.subTest(compositor=compositor.name, button=button), \
                     KolvaOnWayland(compositor) as kolva:
                 start_at = kolva.resting_position()
                 grip = kolva.enter(BANNER)
@@ -98,7 +100,7 @@ class Wayland(unittest.TestCase):
                 release(button)
                 # Once the button is up, the pointer moves on alone.
                 drag_pointer(plus(grip, (60, 45)), plus(grip, (100, 90)))
-                expected = plus(start_at, (60, 45)) if moves else start_at
+                expected = plus(start_at, (60, 45)) if moves[button - 1] else start_at
                 self.assertEqual(kolva.resting_position(), expected,
                                  f"the window started at {start_at}")
 
