@@ -14,12 +14,11 @@
 #include "look.hpp"
 #include "main_window.hpp"
 #include "project.hpp"
+#include "text.hpp"
 
 namespace {
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using kolva::ui::qText;
 
 // Qt ends a start that fails with a fatal message, a core dump and advice to
 // reinstall. Kolva says it in one line instead, in Qt's own words, and leaves

@@ -24,14 +24,11 @@
 #include "makeup_panel.hpp"
 #include "note_panel.hpp"
 #include "picture.hpp"
+#include "text.hpp"
 
 namespace kolva::ui {
 
 namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Each figure: the heading it is read with, what its click explains and the
 // figure of the estimate it shows.

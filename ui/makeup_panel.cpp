@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "look.hpp"
+#include "text.hpp"
 
 namespace kolva::ui {
 
@@ -18,10 +19,6 @@ namespace {
 // the gap between them, before the panel closes.
 constexpr int kLeavingMs = 400;
 constexpr int kColumnGap = 12;
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Columns of the make-up: the working left-aligned after the names, the watts
 // right-aligned after the working.

@@ -11,14 +11,11 @@
 #include "help_line.hpp"
 #include "look.hpp"
 #include "picture.hpp"
+#include "text.hpp"
 
 namespace kolva::ui {
 
 namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // An open list's popup marks the entry walked to; closed with Escape, it
 // would keep that mark, which screen readers take as the list's value. Once
