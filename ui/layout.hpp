@@ -100,7 +100,7 @@ struct LabelRow {
     std::string_view text;
     Twips at;
     LabelStyle style;
-    LabelRole role = {};
+    LabelRole role = std::monostate{};
 };
 
 struct ListRow {
