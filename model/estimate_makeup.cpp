@@ -23,60 +23,61 @@ std::string watts(double value) {
     return toText(value) + " W";
 }
 
+// Why a counted group adds nothing while one of its model and its number is
+// chosen; empty where both or neither are.
+std::string_view waitingOf(Addend::PerUnit units) {
+    if ((units.count == 0) == (units.watts == 0)) {
+        return {};
+    }
+    return units.count == 0 ? kModelWaits : kNumberWaits;
+}
+
 // The summed slot a list adds to and the count and unit behind it, where its
-// rule makes it a count of units: a counted group's total, or a count list.
+// rule makes it a count of units: a counted group's total, and why it adds
+// nothing yet, or a count list.
 struct ListAddend {
     Slot slot{};
     std::optional<Addend::PerUnit> perUnit;
+    std::string_view waits;
 };
 
 ListAddend addendOf(const LoadSheet& sheet, const ListRule& rule) {
     if (rule.group) {
-        return {rule.group->total,
-                Addend::PerUnit{sheet.number(rule.group->count), sheet.number(rule.group->unit)}};
+        const Addend::PerUnit units{sheet.number(rule.group->count),
+                                    sheet.number(rule.group->unit)};
+        return {rule.group->total, units, waitingOf(units)};
     }
     if (const auto* count = std::get_if<CountRule>(&rule.write)) {
         const auto unit = static_cast<double>(count->wattsPerUnit);
-        return {rule.slot, Addend::PerUnit{sheet.number(rule.slot) / unit, unit}};
+        return {rule.slot, Addend::PerUnit{sheet.number(rule.slot) / unit, unit}, {}};
     }
-    return {rule.slot, std::nullopt};
-}
-
-// Why a counted group's total is 0 while its model or its number is chosen;
-// empty where it is not such a group, or neither is chosen.
-std::string_view waitingFor(Slot total, const std::optional<Addend::PerUnit>& perUnit) {
-    const bool group =
-        total == Slot::ProcessorTotal || total == Slot::MemoryTotal || total == Slot::GraphicsTotal;
-    if (!group || !perUnit || (perUnit->count == 0 && perUnit->watts == 0)) {
-        return {};
-    }
-    return perUnit->count == 0 ? kModelWaits : kNumberWaits;
+    return {rule.slot, std::nullopt, {}};
 }
 
 // The parts in reading order: each summed slot once, under the name of the
-// first control that writes it. A bus box adds its allowance, not a slot.
+// first control that writes it, and the groups that wait. A bus box adds its
+// allowance, not a slot.
 std::vector<Addend> partsOf(const LoadSheet& sheet) {
     std::vector<Addend> parts;
     std::array<bool, kSummedSlotCount> added{};
-    const auto add = [&](Slot slot, std::string_view name, std::optional<Addend::PerUnit> perUnit) {
-        const double value = sheet.number(slot);
-        if (std::exchange(added[static_cast<std::size_t>(slot)], true)) {
+    const auto add = [&](std::string_view name, const ListAddend& addend) {
+        const double value = sheet.number(addend.slot);
+        if (std::exchange(added[static_cast<std::size_t>(addend.slot)], true)) {
             return;
         }
         if (value != 0) {
-            parts.push_back({name, value, perUnit, {}});
-        } else if (const std::string_view waits = waitingFor(slot, perUnit); !waits.empty()) {
-            parts.push_back({name, 0, std::nullopt, waits});
+            parts.push_back({name, value, addend.perUnit, {}});
+        } else if (!addend.waits.empty()) {
+            parts.push_back({name, 0, std::nullopt, addend.waits});
         }
     };
     for (const Control& control : readingOrder()) {
         if (const List* list = std::get_if<List>(&control)) {
             const ListRule& rule = ruleFor(*list);
-            const ListAddend addend = addendOf(sheet, rule);
-            add(addend.slot, rule.name, addend.perUnit);
+            add(rule.name, addendOf(sheet, rule));
         } else if (const BoxRule& rule = ruleFor(std::get<Box>(control));
                    std::holds_alternative<ComponentBox>(rule.kind)) {
-            add(rule.slot, rule.caption, std::nullopt);
+            add(rule.caption, {rule.slot, std::nullopt, {}});
         }
     }
     return parts;
