@@ -77,12 +77,21 @@ inline constexpr std::size_t kFrameCount = static_cast<std::size_t>(Frame::Windo
 enum class Figure : std::uint8_t { Stock, Mild, Heavy };
 inline constexpr std::size_t kFigureCount = static_cast<std::size_t>(Figure::Heavy) + 1;
 
+// A text the window shows in the model's words for a part: a frame's caption
+// is the part's name ("Optical #1"), the caption beside a list its name and a
+// colon ("Hard Drives:"), so that the window and the copied machine always
+// name a part alike.
+struct NameOf {
+    List list;
+};
+using Caption = std::variant<std::string_view, NameOf>;
+
 // A frame with an empty caption and `bordered` false is a bare panel.
 struct FrameRow {
     Frame frame;
     std::string_view name;
     Frame parent;
-    std::string_view caption;
+    Caption caption;
     Twips at;
     bool bordered;
 };
@@ -97,7 +106,7 @@ using LabelRole = std::variant<std::monostate, HelpLineRole, List, Figure>;
 struct LabelRow {
     std::string_view name;
     Frame parent;
-    std::string_view text;
+    Caption text;
     Twips at;
     LabelStyle style;
     LabelRole role = std::monostate{};
@@ -135,18 +144,18 @@ struct PictureRow {
 // One row a frame, as the design lists them.
 // clang-format off
 inline constexpr auto kFrames = std::to_array<FrameRow>({
-    {Frame::Components,      "Frame16", Frame::Window,     "",                 {210, 1440, 5985, 6135}, false},
-    {Frame::Processor,       "Frame5",  Frame::Components, "CPU",              {30, -30, 3525, 765},    true},
-    {Frame::Memory,          "Frame7",  Frame::Components, "RAM",              {30, 780, 3525, 765},    true},
-    {Frame::Graphics,        "Frame6",  Frame::Components, "VGA",              {30, 1590, 3525, 765},   true},
-    {Frame::ExoticCooling,   "Frame1",  Frame::Components, "Exotic Cooling",   {30, 2400, 3525, 825},   true},
-    {Frame::OpticalDrive1,   "Frame10", Frame::Components, "Optical #1",       {30, 3270, 1725, 765},   true},
-    {Frame::OpticalDrive2,   "Frame8",  Frame::Components, "Optical #2",       {1830, 3270, 1725, 765}, true},
-    {Frame::UsbDevices,      "Frame12", Frame::Components, "USB Devices",      {30, 4110, 1725, 1095},  true},
-    {Frame::FirewireDevices, "Frame13", Frame::Components, "Firewire Devices", {1830, 4110, 1725, 1095}, true},
-    {Frame::PciCards,        "Frame3",  Frame::Components, "PCI Cards",        {3630, -30, 2265, 2595}, true},
-    {Frame::Miscellaneous,   "Frame4",  Frame::Components, "Miscellaneous",    {3630, 2610, 2265, 2595}, true},
-    {Frame::Figures,         "Frame2",  Frame::Components, "",                 {30, 5220, 5865, 855},   true},
+    {Frame::Components,      "Frame16", Frame::Window,     "",                              {210, 1440, 5985, 6135}, false},
+    {Frame::Processor,       "Frame5",  Frame::Components, NameOf{List::ProcessorModel},    {30, -30, 3525, 765},    true},
+    {Frame::Memory,          "Frame7",  Frame::Components, NameOf{List::MemoryType},        {30, 780, 3525, 765},    true},
+    {Frame::Graphics,        "Frame6",  Frame::Components, NameOf{List::GraphicsCardModel}, {30, 1590, 3525, 765},   true},
+    {Frame::ExoticCooling,   "Frame1",  Frame::Components, "Exotic Cooling",                {30, 2400, 3525, 825},   true},
+    {Frame::OpticalDrive1,   "Frame10", Frame::Components, NameOf{List::OpticalDrive1},     {30, 3270, 1725, 765},   true},
+    {Frame::OpticalDrive2,   "Frame8",  Frame::Components, NameOf{List::OpticalDrive2},     {1830, 3270, 1725, 765}, true},
+    {Frame::UsbDevices,      "Frame12", Frame::Components, NameOf{List::UsbDevices},        {30, 4110, 1725, 1095},  true},
+    {Frame::FirewireDevices, "Frame13", Frame::Components, NameOf{List::FirewireDevices},   {1830, 4110, 1725, 1095}, true},
+    {Frame::PciCards,        "Frame3",  Frame::Components, "PCI Cards",                     {3630, -30, 2265, 2595}, true},
+    {Frame::Miscellaneous,   "Frame4",  Frame::Components, "Miscellaneous",                 {3630, 2610, 2265, 2595}, true},
+    {Frame::Figures,         "Frame2",  Frame::Components, "",                              {30, 5220, 5865, 855},   true},
 });
 // clang-format on
 static_assert(inKeyOrder(kFrames, &FrameRow::frame));
@@ -183,29 +192,29 @@ inline constexpr auto kWindowLabels = std::to_array<LabelRow>({
 // One row a label, as the design lists them.
 // clang-format off
 inline constexpr auto kFrameLabels = std::to_array<LabelRow>({
-    {"Label13",   Frame::Processor,       "X",             {2520, 360, 315, 195},   LabelStyle::Times},
-    {"Label14",   Frame::Memory,          "X",             {2520, 360, 315, 195},   LabelStyle::Times},
-    {"Label15",   Frame::Graphics,        "X",             {2520, 360, 315, 195},   LabelStyle::Times},
-    {"Label18",   Frame::ExoticCooling,   "TEC (Watts):",  {1590, 360, 1575, 255},  LabelStyle::Field, List::TecWatts},
-    {"Label20",   Frame::UsbDevices,      "Devices:",      {150, 690, 855, 225},    LabelStyle::Field, List::UsbDevices},
-    {"Label21",   Frame::FirewireDevices, "Devices:",      {150, 690, 855, 225},    LabelStyle::OpaqueField,
+    {"Label13",   Frame::Processor,        "X",                         {2520, 360, 315, 195},   LabelStyle::Times},
+    {"Label14",   Frame::Memory,           "X",                         {2520, 360, 315, 195},   LabelStyle::Times},
+    {"Label15",   Frame::Graphics,         "X",                         {2520, 360, 315, 195},   LabelStyle::Times},
+    {"Label18",   Frame::ExoticCooling,    NameOf{List::TecWatts},      {1590, 360, 1575, 255},  LabelStyle::Field, List::TecWatts},
+    {"Label20",   Frame::UsbDevices,       "Devices:",                  {150, 690, 855, 225},    LabelStyle::Field, List::UsbDevices},
+    {"Label21",   Frame::FirewireDevices,  "Devices:",                  {150, 690, 855, 225},    LabelStyle::OpaqueField,
      List::FirewireDevices},
-    {"Label3",    Frame::PciCards,        "Additional:",   {210, 2220, 1005, 225},  LabelStyle::Field, List::OtherPciCards},
-    {"Label2",    Frame::Miscellaneous,   "System Fans:",  {150, 390, 1275, 225},   LabelStyle::Field, List::SystemFans},
-    {"Label11",   Frame::Miscellaneous,   "Case Lights:",  {150, 840, 1275, 225},   LabelStyle::Field, List::CaseLights},
-    {"Label12",   Frame::Miscellaneous,   "Card Reader:",  {150, 1290, 1275, 225},  LabelStyle::Field, List::CardReaders},
-    {"Label17",   Frame::Miscellaneous,   "Floppy / ZIP:", {150, 1740, 1785, 225},  LabelStyle::Field, List::FloppyDrives},
-    {"Label10",   Frame::Miscellaneous,   "Hard Drives:",  {180, 2190, 1425, 225},  LabelStyle::Field, List::HardDrives},
-    {"Label8889", Frame::Figures,         kStockHeading,   {90, 150, 1785, 255},    LabelStyle::Heading},
-    {"Label9",    Frame::Figures,         kMildHeading,    {2040, 150, 1845, 255},  LabelStyle::Heading},
-    {"Label5",    Frame::Figures,         kHeavyHeading,   {3990, 150, 1845, 255},  LabelStyle::Heading},
-    {"Label4",    Frame::Figures,         "0",             {150, 420, 885, 345},    LabelStyle::Stock, Figure::Stock},
-    {"Label6",    Frame::Figures,         "Watts",         {1020, 510, 705, 255},   LabelStyle::Unit},
-    {"Label7",    Frame::Figures,         "Watts",         {2910, 510, 705, 255},   LabelStyle::Unit},
-    {"Label565",  Frame::Figures,         "Watts",         {4830, 510, 705, 255},   LabelStyle::Unit},
+    {"Label3",    Frame::PciCards,         "Additional:",               {210, 2220, 1005, 225},  LabelStyle::Field, List::OtherPciCards},
+    {"Label2",    Frame::Miscellaneous,    NameOf{List::SystemFans},    {150, 390, 1275, 225},   LabelStyle::Field, List::SystemFans},
+    {"Label11",   Frame::Miscellaneous,    NameOf{List::CaseLights},    {150, 840, 1275, 225},   LabelStyle::Field, List::CaseLights},
+    {"Label12",   Frame::Miscellaneous,    NameOf{List::CardReaders},   {150, 1290, 1275, 225},  LabelStyle::Field, List::CardReaders},
+    {"Label17",   Frame::Miscellaneous,    NameOf{List::FloppyDrives},  {150, 1740, 1785, 225},  LabelStyle::Field, List::FloppyDrives},
+    {"Label10",   Frame::Miscellaneous,    NameOf{List::HardDrives},    {180, 2190, 1425, 225},  LabelStyle::Field, List::HardDrives},
+    {"Label8889", Frame::Figures,          kStockHeading,               {90, 150, 1785, 255},    LabelStyle::Heading},
+    {"Label9",    Frame::Figures,          kMildHeading,                {2040, 150, 1845, 255},  LabelStyle::Heading},
+    {"Label5",    Frame::Figures,          kHeavyHeading,               {3990, 150, 1845, 255},  LabelStyle::Heading},
+    {"Label4",    Frame::Figures,          "0",                         {150, 420, 885, 345},    LabelStyle::Stock, Figure::Stock},
+    {"Label6",    Frame::Figures,          "Watts",                     {1020, 510, 705, 255},   LabelStyle::Unit},
+    {"Label7",    Frame::Figures,          "Watts",                     {2910, 510, 705, 255},   LabelStyle::Unit},
+    {"Label565",  Frame::Figures,          "Watts",                     {4830, 510, 705, 255},   LabelStyle::Unit},
     // The overclock figures sit above their unit labels, on an opaque ground.
-    {"Text31",    Frame::Figures,         "0",             {2100, 420, 855, 345},   LabelStyle::Mild,  Figure::Mild},
-    {"Text32",    Frame::Figures,         "0",             {3990, 420, 885, 345},   LabelStyle::Heavy, Figure::Heavy},
+    {"Text31",    Frame::Figures,          "0",                         {2100, 420, 855, 345},   LabelStyle::Mild,  Figure::Mild},
+    {"Text32",    Frame::Figures,          "0",                         {3990, 420, 885, 345},   LabelStyle::Heavy, Figure::Heavy},
 });
 // clang-format on
 

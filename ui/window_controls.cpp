@@ -54,6 +54,22 @@ private:
     QComboBox& list_;
 };
 
+// A frame's caption: its text, or the name of the part it holds.
+QString frameCaption(const Caption& caption) {
+    if (const NameOf* part = std::get_if<NameOf>(&caption)) {
+        return qText(ruleFor(part->list).name);
+    }
+    return qText(std::get<std::string_view>(caption));
+}
+
+// A label's text: its own, or the name of the part its list chooses, with a colon.
+QString labelText(const Caption& text) {
+    if (std::holds_alternative<NameOf>(text)) {
+        return QObject::tr("%1:").arg(frameCaption(text));
+    }
+    return frameCaption(text);
+}
+
 // Builds the controls, each into the frame its row names.
 class Builder {
 public:
@@ -105,7 +121,7 @@ private:
 
     void buildFrames() {
         for (const FrameRow& row : kFrames) {
-            auto* box = new FrameBox(qText(row.caption), row.bordered, frame(row.parent));
+            auto* box = new FrameBox(frameCaption(row.caption), row.bordered, frame(row.parent));
             box->setObjectName(qText(row.name));
             box->setGeometry(toPixels(row.at));
             box->setFont(listFont());
@@ -122,7 +138,7 @@ private:
                             ? new HelpLine(frame(row.parent))
                             : new QLabel(frame(row.parent));
         label->setObjectName(qText(row.name));
-        label->setText(qText(row.text));
+        label->setText(labelText(row.text));
         label->setGeometry(toPixels(row.at));
         styleLabel(*label, row.style);
         if (std::holds_alternative<HelpLineRole>(row.role)) {
