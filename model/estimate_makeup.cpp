@@ -4,20 +4,12 @@
 #include <array>
 #include <utility>
 
-#include "joined.hpp"
 #include "number_text.hpp"
 #include "selection_rules.hpp"
 
 namespace kolva {
 
 namespace {
-
-constexpr std::string_view kOverheadName = "Overhead";
-constexpr std::string_view kNothingCountsStart =
-    "Nothing counts yet, so the figures read 0 rather than the ";
-constexpr std::string_view kNothingCountsEnd = " W overhead alone.";
-constexpr std::string_view kNothingCounts =
-    Joined<kNothingCountsStart, kOverhead, kNothingCountsEnd>::text;
 
 std::string watts(double value) {
     return toText(value) + " W";
@@ -101,17 +93,6 @@ MakeUpLine overclockLine(std::string_view heading, const std::string& stock,
     return {std::string(heading), working, figure + " W"};
 }
 
-// The width of a text in characters, counting each UTF-8 sequence once.
-std::size_t columnsOf(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-std::string padded(const std::string& text, std::size_t width, bool right) {
-    const std::string fill(width - columnsOf(text), ' ');
-    return right ? fill + text : text + fill;
-}
-
 }  // namespace
 
 EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers) {
@@ -146,37 +127,13 @@ std::vector<MakeUpLine> linesOf(const EstimateMakeUp& makeUp) {
         return lines;
     }
     const std::string total = toText(makeUp.total);
-    lines.push_back({std::string(kStockHeading),
-                     total == figures.stock ? "total" : "total " + total + " W, rounded down",
-                     figures.stock + " W"});
+    lines.push_back(
+        {std::string(kStockHeading),
+         total == figures.stock ? std::string(kWholeTotal) : "total " + total + " W, rounded down",
+         figures.stock + " W"});
     lines.push_back(overclockLine(kMildHeading, figures.stock, kMildFactor, figures.mild));
     lines.push_back(overclockLine(kHeavyHeading, figures.stock, kHeavyFactor, figures.heavy));
     return lines;
-}
-
-std::string describe(const EstimateMakeUp& makeUp) {
-    const std::vector<MakeUpLine> lines = linesOf(makeUp);
-    std::size_t what = 0;
-    std::size_t working = 0;
-    std::size_t watts = 0;
-    for (const MakeUpLine& line : lines) {
-        if (line.watts.empty()) {
-            continue;
-        }
-        what = std::max(what, columnsOf(line.what));
-        working = std::max(working, columnsOf(line.working));
-        watts = std::max(watts, columnsOf(line.watts));
-    }
-    std::string text;
-    for (const MakeUpLine& line : lines) {
-        std::string row = line.what;
-        if (!line.watts.empty()) {
-            row = padded(row, what, false) + "  " + padded(line.working, working, false) + "  " +
-                  padded(line.watts, watts, true);
-        }
-        text += row + "\n";
-    }
-    return text;
 }
 
 }  // namespace kolva

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "estimate.hpp"
+#include "joined.hpp"
 #include "load_sheet.hpp"
 
 namespace kolva {
@@ -22,6 +23,15 @@ inline constexpr std::string_view kMakeUpHeading = "How the estimate is made:";
 // number for a model.
 inline constexpr std::string_view kModelWaits = "a model counts once its number is chosen";
 inline constexpr std::string_view kNumberWaits = "a number counts once its model is chosen";
+
+// The make-up's name for the overhead, and the line that takes the place of
+// the parts while the figures read 0.
+inline constexpr std::string_view kOverheadName = "Overhead";
+inline constexpr std::string_view kNothingCountsStart =
+    "Nothing counts yet, so the figures read 0 rather than the ";
+inline constexpr std::string_view kNothingCountsEnd = " W overhead alone.";
+inline constexpr std::string_view kNothingCounts =
+    Joined<kNothingCountsStart, kOverhead, kNothingCountsEnd>::text;
 
 // One addend of the estimate: a part that adds watts, the overhead or a
 // controller's allowance; or a chosen part that adds nothing yet, and why.
@@ -49,6 +59,11 @@ struct EstimateMakeUp {
 
 EstimateMakeUp makeUpOf(const LoadSheet& sheet, Controllers controllers);
 
+// The watts of a part that waits, and the stock figure's working where it is
+// the whole total.
+inline constexpr std::string_view kNoWatts = "0 W";
+inline constexpr std::string_view kWholeTotal = "total";
+
 // A line of the make-up in three columns: what it is, how its watts follow
 // (empty where they are simply the part's), and the watts.
 struct MakeUpLine {
@@ -63,9 +78,5 @@ struct MakeUpLine {
 // While the figures read 0, a line that says why, in the first column, takes
 // the place of all but the waiting parts.
 std::vector<MakeUpLine> linesOf(const EstimateMakeUp& makeUp);
-
-// The lines above as plain text, one a line, the columns padded with spaces
-// so that they line up in a fixed-width font.
-std::string describe(const EstimateMakeUp& makeUp);
 
 }  // namespace kolva

@@ -1,16 +1,16 @@
 #include "machine_reader.hpp"
 
 #include <algorithm>
-#include <array>
+#include <cctype>
+#include <cstdint>
 #include <optional>
 #include <utility>
-#include <vector>
 
-#include "estimate_makeup.hpp"
-#include "keyed_table.hpp"
 #include "machine_text.hpp"
-#include "number_text.hpp"
-#include "selection_rules.hpp"
+#include "nearest_names.hpp"
+#include "part_reader.hpp"
+#include "pasted_lines.hpp"
+#include "pasted_words.hpp"
 
 namespace kolva {
 
@@ -19,104 +19,11 @@ namespace {
 // Longer than any machine Kolva copies, with every line quoted and spaced.
 constexpr std::size_t kLongestText = std::size_t{16} * 1024;
 constexpr std::string_view kNotAMachine = "The clipboard does not hold a Kolva machine";
-constexpr std::string_view kTimes = "×";
-constexpr std::string_view kNoBreakSpace = "\u00a0";
-
-// Where a copied machine's parts end: the figures, or the make-up.
-constexpr std::array<std::string_view, 4> kPartsEnd = {kStockHeading, kMildHeading, kHeavyHeading,
-                                                       kMakeUpHeading};
-
-// What each list chooses, in the words of a reason: a model list's kind of
-// part, a count list's units.
-constexpr std::array<KeyedText<List>, kListCount> kChoices = {{
-    {List::ProcessorModel, "processor"},
-    {List::ProcessorCount, "processors"},
-    {List::HardDrives, "hard drives"},
-    {List::MemoryStickCount, "sticks"},
-    {List::MemoryType, "memory type"},
-    {List::GraphicsCardModel, "graphics card"},
-    {List::GraphicsCardCount, "graphics cards"},
-    {List::OpticalDrive2, "optical drive"},
-    {List::SystemFans, "fans"},
-    {List::CaseLights, "lights"},
-    {List::OpticalDrive1, "optical drive"},
-    {List::TecWatts, "TEC watts"},
-    {List::CardReaders, "card readers"},
-    {List::FloppyDrives, "drives"},
-    {List::UsbDevices, "devices"},
-    {List::FirewireDevices, "devices"},
-    {List::OtherPciCards, "cards"},
-}};
-static_assert(inKeyOrder(kChoices, &KeyedText<List>::key));
-
-std::string_view choiceOf(List list) {
-    return kChoices[indexOf(list)].text;
-}
-
-// Text as it is compared: ASCII letters in lower case, every run of spaces,
-// tabs and no-break spaces one space, none at either end.
-std::string canonical(std::string_view text) {
-    std::string result;
-    bool space = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i).starts_with(kNoBreakSpace)) {
-            i += kNoBreakSpace.size() - 1;
-            space = true;
-        } else if (text[i] == ' ' || text[i] == '\t' || text[i] == '\r') {
-            space = true;
-        } else {
-            if (space && !result.empty()) {
-                result += ' ';
-            }
-            space = false;
-            const char c = text[i];
-            result += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        }
-    }
-    return result;
-}
-
-// The words Kolva reads, as they are compared, worked out once: each list's
-// entries and the window's name for it, each box's caption, the title, the
-// name of the ticked boxes' line, the headings that end the parts, and the
-// notes of a group that waits, in brackets.
-struct Vocabulary {
-    std::array<std::vector<std::string>, kListCount> entries;
-    std::array<std::string, kListCount> names;
-    std::array<std::string, kBoxCount> captions;
-    std::string title = canonical(kMachineTitle);
-    std::string ticked = canonical(kTickedName);
-    std::array<std::string, kPartsEnd.size()> partsEnd;
-    std::array<std::string, 2> waiting = {"(" + canonical(kModelWaits) + ")",
-                                          "(" + canonical(kNumberWaits) + ")"};
-};
-
-const Vocabulary& vocabulary() {
-    static const Vocabulary words = [] {
-        Vocabulary all;
-        std::transform(kPartsEnd.begin(), kPartsEnd.end(), all.partsEnd.begin(), canonical);
-        for (std::size_t i = 0; i < kListCount; ++i) {
-            for (const std::string& entry : entriesOf(static_cast<List>(i))) {
-                all.entries[i].push_back(canonical(entry));
-            }
-            all.names[i] = canonical(ruleFor(static_cast<List>(i)).name);
-        }
-        for (std::size_t i = 0; i < kBoxCount; ++i) {
-            all.captions[i] = canonical(ruleFor(static_cast<Box>(i)).caption);
-        }
-        return all;
-    }();
-    return words;
-}
-
-// A line without its quote markers and the spaces around it.
-std::string_view unquoted(std::string_view line) {
-    line = trimmed(line);
-    while (!line.empty() && line.front() == '>') {
-        line = trimmed(line.substr(1));
-    }
-    return line;
-}
+constexpr std::string_view kNoPartShape = R"(Kolva reads a part as "Name: value")";
+constexpr std::string_view kSecondMachine = "a second machine starts here";
+constexpr std::string_view kOneAtATime = "; Kolva pastes one at a time";
+// At most this many characters of a line go into a refusal.
+constexpr std::size_t kQuotedCharacters = 60;
 
 bool isText(std::string_view text) {
     return std::none_of(text.begin(), text.end(), [](char c) {
@@ -125,267 +32,183 @@ bool isText(std::string_view text) {
     });
 }
 
-std::vector<std::string_view> linesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        lines.push_back(unquoted(text.substr(0, end)));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    }
-    return lines;
+// What a line of pasted text is to Kolva.
+enum class Kind : std::uint8_t {
+    Blank,
+    Title,
+    Part,         // "Name: value" of a part Kolva knows, or the ticked boxes
+    Figure,       // "Stock Speeds: 300 Watts"
+    MakeUp,       // the make-up's heading or one of its rows
+    UnknownPart,  // "Name: value" of a part Kolva does not know
+    Other,
+};
+
+struct Line {
+    Kind kind = Kind::Other;
+    std::string plain;
+    std::string name;   // before the colon, where the line has one
+    std::string value;  // after it
+};
+
+// Whether `name` may name a part: a few words that begin with a letter, not
+// a clause of a sentence.
+bool looksLikeAName(std::string_view name) {
+    constexpr std::size_t kMostWords = 4;
+    return !name.empty() && std::isalpha(static_cast<unsigned char>(name.front())) != 0 &&
+           name.find_first_of(",;!?\"") == std::string_view::npos &&
+           static_cast<std::size_t>(std::count(name.begin(), name.end(), ' ')) < kMostWords;
 }
 
-bool endsParts(std::string_view line) {
-    const std::string seen = canonical(line);
-    const auto& headings = vocabulary().partsEnd;
-    return seen.empty() || std::any_of(headings.begin(), headings.end(), [&](const auto& heading) {
-               return seen.starts_with(heading);
+Kind kindOfNamed(std::string_view name, std::string_view value) {
+    const std::string seen = lowerCase(name);
+    if (seen == vocabulary().ticked || listNamed(name)) {
+        return Kind::Part;
+    }
+    if (figureNamed(name) != nullptr) {
+        return Kind::Figure;
+    }
+    if (seen == vocabulary().overhead) {
+        return Kind::MakeUp;
+    }
+    // A web address is no part: "https://…".
+    return looksLikeAName(name) && !value.empty() && !value.starts_with("//") ? Kind::UnknownPart
+                                                                              : Kind::Other;
+}
+
+// A make-up row as Kolva 1.0 copied it, its columns apart: "CPU   2 × 89 W   178 W".
+bool isMakeUpRow(const std::string& seen) {
+    const std::vector<std::string>& names = vocabulary().makeUpNames;
+    return endsInWatts(seen) && std::any_of(names.begin(), names.end(), [&](const auto& name) {
+               return seen.starts_with(name + " ");
            });
 }
 
-// What a count list offers, in words: "0 to 12 hard drives", "0 to 990
-// TEC watts in steps of 10", "0, 1, 2, 4 or 8 processors".
-std::string offered(List list) {
-    const std::vector<std::string>& entries = entriesOf(list);
-    const std::string units(choiceOf(list));
-    const double step = toNumber(entries[1]) - toNumber(entries[0]);
-    bool even = true;
-    for (std::size_t i = 1; i < entries.size(); ++i) {
-        even = even && toNumber(entries[i]) - toNumber(entries[i - 1]) == step;
+Line lineOf(std::string plain) {
+    const Vocabulary& words = vocabulary();
+    Line line{Kind::Blank, std::move(plain), {}, {}};
+    const std::string seen = lowerCase(line.plain);
+    const auto colon = line.plain.find(':');
+    if (seen.empty()) {
+        return line;
     }
-    if (even) {
-        return entries.front() + " to " + entries.back() + " " + units +
-               (step == 1 ? "" : " in steps of " + toText(step));
+    if (seen.starts_with(words.title)) {
+        line.kind = Kind::Title;
+    } else if (seen == words.makeUpHeading || seen + ":" == words.makeUpHeading ||
+               seen == words.nothingCounts) {
+        line.kind = Kind::MakeUp;
+    } else if (colon != std::string::npos) {
+        line.name = trimmed(std::string_view(line.plain).substr(0, colon));
+        line.value = trimmed(std::string_view(line.plain).substr(colon + 1));
+        line.kind = kindOfNamed(line.name, line.value);
+    } else {
+        line.kind = isMakeUpRow(seen) ? Kind::MakeUp : Kind::Other;
     }
-    std::string all = entries.front();
-    for (std::size_t i = 1; i + 1 < entries.size(); ++i) {
-        all += ", " + entries[i];
-    }
-    return all + " or " + entries.back() + " " + units;
-}
-
-// The count list of the group whose model list is `modelList`.
-List countListOf(List modelList) {
-    const Group& group = *ruleFor(modelList).group;
-    for (std::size_t i = 0; i < kListCount; ++i) {
-        const ListRule& rule = ruleFor(static_cast<List>(i));
-        if (rule.group && rule.group->total == group.total && rule.slot == group.count) {
-            return rule.list;
-        }
-    }
-    return modelList;
-}
-
-// `value` without `suffix` at its end, if it ends so.
-std::string_view withoutEnd(std::string_view value, std::string_view suffix) {
-    if (!suffix.empty() && value.ends_with(suffix)) {
-        value.remove_suffix(suffix.size());
-    }
-    return trimmed(value);
-}
-
-// Reads the parts of a machine, one line at a time; each line is a part, or
-// the reason why it is not.
-class PartReader {
-public:
-    using Fault = std::optional<std::string>;
-
-    // Whether `line` names a part Kolva knows before its colon.
-    static bool namesAPart(std::string_view line) {
-        const auto colon = line.find(':');
-        if (colon == std::string_view::npos) {
-            return false;
-        }
-        const std::string name = canonical(line.substr(0, colon));
-        return name == vocabulary().ticked || listNamed(name).has_value();
-    }
-
-    Fault read(std::size_t number, std::string_view line) {
-        const auto colon = line.find(':');
-        if (colon == std::string_view::npos) {
-            return R"(Kolva reads a part as "Name: value")";
-        }
-        const std::string name = canonical(line.substr(0, colon));
-        const std::string value = canonical(line.substr(colon + 1));
-        const std::optional<List> list = listNamed(name);
-        if (name != vocabulary().ticked && !list) {
-            return "Kolva knows no part of that name";
-        }
-        if (Fault twice = once(name, list ? ruleFor(*list).name : kTickedName)) {
-            return twice;
-        }
-        if (!list) {
-            return readTicked(value);
-        }
-        lineOf_[indexOf(*list)] = number;
-        return ruleFor(*list).group ? readGroup(*list, value) : readList(*list, value);
-    }
-
-    const Machine& machine() const { return machine_; }
-
-    // A device list needs its bus box ticked, or the window would not offer
-    // it: the line of the devices and why, if they lack it.
-    std::optional<PasteRefusal> deviceWithoutBus() const {
-        for (std::size_t i = 0; i < kBoxCount; ++i) {
-            const BoxRule& rule = ruleFor(static_cast<Box>(i));
-            const auto* bus = std::get_if<BusBox>(&rule.kind);
-            if (bus != nullptr && !machine_.ticked[i] &&
-                machine_.counted[indexOf(bus->devices)] != 0) {
-                return PasteRefusal{lineOf_[indexOf(bus->devices)],
-                                    {},
-                                    std::string(ruleFor(bus->devices).name) + " need \"" +
-                                        std::string(rule.caption) + "\" ticked"};
-            }
-        }
-        return std::nullopt;
-    }
-
-private:
-    static std::optional<List> listNamed(const std::string& name) {
-        for (std::size_t i = 0; i < kListCount; ++i) {
-            const ListRule& rule = ruleFor(static_cast<List>(i));
-            // A counted group is named once, at its model list.
-            const bool counts = rule.group && rule.slot == rule.group->count;
-            if (!counts && vocabulary().names[i] == name) {
-                return rule.list;
-            }
-        }
-        return std::nullopt;
-    }
-
-    // Nothing the first time a part is named; why not, after that.
-    Fault once(const std::string& name, std::string_view shown) {
-        if (std::find(seen_.begin(), seen_.end(), name) != seen_.end()) {
-            return "\"" + std::string(shown) + "\" is named twice";
-        }
-        seen_.push_back(name);
-        return std::nullopt;
-    }
-
-    // The entry of `list` that shows `value` and counts, or why there is none.
-    Fault readList(List list, std::string_view value) {
-        const std::vector<std::string>& entries = entriesOf(list);
-        const ListRule& rule = ruleFor(list);
-        const auto* lookup = std::get_if<LookupRule>(&rule.write);
-        // A model list's first entry asks for a choice; a count's is "0".
-        for (std::size_t i = lookup != nullptr ? 1 : 0; i < entries.size() && !value.empty(); ++i) {
-            if (vocabulary().entries[indexOf(list)][i] != value) {
-                continue;
-            }
-            if (lookup != nullptr) {
-                const auto watts = lookUp(lookup->table, entries[i]);
-                if (!watts || *watts == "0") {
-                    return "a maker's heading is not a " + std::string(choiceOf(list));
-                }
-            }
-            machine_.choose(list, static_cast<int>(i));
-            return std::nullopt;
-        }
-        if (lookup == nullptr) {
-            return "Kolva counts " + offered(list);
-        }
-        return value.empty() ? "it names no " + std::string(choiceOf(list))
-                             : "Kolva lists no such " + std::string(choiceOf(list));
-    }
-
-    // "2 × Opteron", with "x" or "*" for "×" and a note where one of the two
-    // does not count yet; or the number alone.
-    Fault readGroup(List modelList, std::string_view value) {
-        const List countList = countListOf(modelList);
-        for (const std::string& waits : vocabulary().waiting) {
-            value = withoutEnd(value, waits);
-        }
-        const std::size_t digits = std::min(value.find_first_not_of("0123456789"), value.size());
-        if (digits == 0) {
-            return "the number of " + std::string(choiceOf(countList)) + " is missing";
-        }
-        if (Fault fault = readList(countList, value.substr(0, digits))) {
-            return fault;
-        }
-        std::string_view model = trimmed(value.substr(digits));
-        if (model.empty()) {
-            return std::nullopt;
-        }
-        for (const std::string_view sign : {kTimes, std::string_view("x"), std::string_view("*")}) {
-            if (model.starts_with(sign)) {
-                return readList(modelList, trimmed(model.substr(sign.size())));
-            }
-        }
-        return "put \"×\" between the number and the " + std::string(choiceOf(modelList));
-    }
-
-    Fault readTicked(std::string_view value) {
-        while (!value.empty()) {
-            const auto comma = value.find(',');
-            const std::string_view caption = trimmed(value.substr(0, comma));
-            value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 1);
-            const auto& captions = vocabulary().captions;
-            const auto box = std::find(captions.begin(), captions.end(), caption);
-            if (box == captions.end()) {
-                return "Kolva knows no box of that name";
-            }
-            const auto index = static_cast<std::size_t>(box - captions.begin());
-            if (std::exchange(machine_.ticked[index], true)) {
-                return "\"" + std::string(ruleFor(static_cast<Box>(index)).caption) +
-                       "\" is ticked twice";
-            }
-        }
-        return std::nullopt;
-    }
-
-    Machine machine_;
-    std::vector<std::string> seen_;
-    std::array<std::size_t, kListCount> lineOf_{};
-};
-
-// At most this many characters of a line go into a refusal.
-constexpr std::size_t kQuotedCharacters = 60;
-
-// `line` cut after kQuotedCharacters characters, never inside one.
-std::string quoted(std::string_view line) {
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < line.size(); ++at) {
-        const bool starts = (static_cast<unsigned char>(line[at]) & 0xC0) != 0x80;
-        if (starts && characters++ == kQuotedCharacters) {
-            return std::string(line.substr(0, at)) + "…";
-        }
-    }
-    return std::string(line);
+    return line;
 }
 
 PasteRefusal notAMachine() {
-    return {0, {}, std::string(kNotAMachine)};
+    return {0, {}, std::string(kNotAMachine), std::string(kNotAMachine)};
 }
+
+bool isKolvas(Kind kind) {
+    return kind == Kind::Title || kind == Kind::Part || kind == Kind::Figure ||
+           kind == Kind::MakeUp;
+}
+
+// The first number of a figure line's value: "300" of "300 Watts (…)".
+std::string figureText(std::string_view value) {
+    const std::size_t digits = std::min(value.find_first_not_of("0123456789"), value.size());
+    return std::string(digits == 0 ? value : value.substr(0, digits));
+}
+
+// Reads the lines of a text that holds a machine, in order; the first line
+// that cannot be read stops it.
+class BlockReader {
+public:
+    explicit BlockReader(const std::vector<Line>& lines) : lines_(lines) {
+        const auto kolvas = [](const Line& line) { return isKolvas(line.kind); };
+        first_ = static_cast<std::size_t>(std::find_if(lines.begin(), lines.end(), kolvas) -
+                                          lines.begin());
+        last_ =
+            lines.size() - static_cast<std::size_t>(
+                               std::find_if(lines.rbegin(), lines.rend(), kolvas) - lines.rbegin());
+    }
+
+    std::variant<PastedMachine, PasteRefusal> read() {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            if (MaybeFault fault = readLine(i + 1, lines_[i], i >= first_ && i < last_)) {
+                return refusal(i + 1, std::move(*fault));
+            }
+        }
+        if (auto fault = parts_.deviceWithoutBus()) {
+            return refusal(fault->first, std::move(fault->second));
+        }
+        pasted_.machine = parts_.machine();
+        return pasted_;
+    }
+
+private:
+    MaybeFault readLine(std::size_t number, const Line& line, bool inBlock) {
+        switch (line.kind) {
+            case Kind::Title:
+                if (std::exchange(titled_, true)) {
+                    return PasteFault{std::string(kSecondMachine) + std::string(kOneAtATime),
+                                      std::string(kSecondMachine)};
+                }
+                return std::nullopt;
+            case Kind::Part:
+                return parts_.read(number, line.name, line.value);
+            case Kind::Figure:
+                pasted_.stated.push_back({figureNamed(line.name), figureText(line.value)});
+                return std::nullopt;
+            case Kind::UnknownPart:
+                return naming("Kolva knows no part", line.name,
+                              "; it knows " + nearestNames(line.name, vocabulary().partNames));
+            case Kind::Other:
+                return inBlock ? MaybeFault(plainly(std::string(kNoPartShape))) : std::nullopt;
+            case Kind::Blank:
+            case Kind::MakeUp:
+                return std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    PasteRefusal refusal(std::size_t number, PasteFault fault) const {
+        return {number, cut(lines_[number - 1].plain, kQuotedCharacters), std::move(fault.reason),
+                std::move(fault.brief)};
+    }
+
+    const std::vector<Line>& lines_;
+    std::size_t first_ = 0;
+    std::size_t last_ = 0;
+    bool titled_ = false;
+    PartReader parts_;
+    PastedMachine pasted_;
+};
 
 }  // namespace
 
-std::variant<Machine, PasteRefusal> readMachine(std::string_view text) {
+std::variant<PastedMachine, PasteRefusal> readMachine(std::string_view text) {
     if (text.size() > kLongestText || !isText(text)) {
         return notAMachine();
     }
-    const std::vector<std::string_view> lines = linesOf(text);
-    auto line = std::find_if(lines.begin(), lines.end(), [](auto l) { return !l.empty(); });
-    if (line == lines.end()) {
+    std::vector<Line> lines;
+    for (std::string& plain : plainLinesOf(text)) {
+        lines.push_back(lineOf(std::move(plain)));
+    }
+    // A text is a machine once it has Kolva's title or one part Kolva knows.
+    if (std::none_of(lines.begin(), lines.end(), [](const Line& line) {
+            return line.kind == Kind::Title || line.kind == Kind::Part;
+        })) {
         return notAMachine();
     }
-    // Without its title, a text is a machine if its first line is a part.
-    if (canonical(*line) == vocabulary().title) {
-        ++line;
-    } else if (endsParts(*line) || !PartReader::namesAPart(*line)) {
-        return notAMachine();
-    }
-    PartReader parts;
-    for (; line != lines.end() && !endsParts(*line); ++line) {
-        const auto number = static_cast<std::size_t>(line - lines.begin()) + 1;
-        if (auto fault = parts.read(number, *line)) {
-            return PasteRefusal{number, quoted(*line), std::move(*fault)};
-        }
-    }
-    if (auto fault = parts.deviceWithoutBus()) {
-        fault->text = quoted(lines[fault->line - 1]);
-        return *fault;
-    }
-    return parts.machine();
+    return BlockReader(lines).read();
+}
+
+bool statesOtherFigures(const PastedMachine& pasted, const Estimate& worked) {
+    return std::any_of(pasted.stated.begin(), pasted.stated.end(), [&](const StatedFigure& stated) {
+        return worked.*stated.figure != stated.text;
+    });
 }
 
 }  // namespace kolva

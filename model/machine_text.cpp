@@ -1,7 +1,9 @@
 #include "machine_text.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "number_text.hpp"
 #include "selection_rules.hpp"
@@ -46,8 +48,31 @@ std::optional<std::string> listValue(const PowerModel& model, List list) {
     return entryText(list, model.listState(list).counted);
 }
 
-std::string figureLine(std::string_view heading, const std::string& figure) {
-    return std::string(heading) + ": " + figure + " Watts\n";
+// The make-up's line for `what`, where it adds watts.
+const MakeUpLine* addedBy(const std::vector<MakeUpLine>& lines, std::string_view what) {
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const MakeUpLine& l) {
+        return l.what == what && l.watts != kNoWatts;
+    });
+    return line == lines.end() ? nullptr : &*line;
+}
+
+// What a part adds, after it: " (2 × 89 W = 178 W)", " (25 W)".
+std::string wattsOf(const std::vector<MakeUpLine>& lines, std::string_view what) {
+    const MakeUpLine* line = addedBy(lines, what);
+    if (line == nullptr) {
+        return {};
+    }
+    return " (" + (line->working.empty() ? line->watts : line->working + " = " + line->watts) + ")";
+}
+
+// "Mild Overclock: 310 Watts (296 × 1.05 = 310.8, rounded down)".
+std::string figureLine(const std::vector<MakeUpLine>& lines, std::string_view heading,
+                       const std::string& figure) {
+    std::string line = std::string(heading) + ": " + figure + " Watts";
+    if (const MakeUpLine* made = addedBy(lines, heading); made && made->working != kWholeTotal) {
+        line += " (" + made->working + ")";
+    }
+    return line + "\n";
 }
 
 }  // namespace
@@ -62,25 +87,35 @@ std::string_view trimmed(std::string_view text) {
 }
 
 std::string machineText(const PowerModel& model) {
+    const EstimateMakeUp makeUp = model.makeUp();
+    const std::vector<MakeUpLine> lines = linesOf(makeUp);
     std::string text = std::string(kMachineTitle) + "\n";
     std::string ticked;
     for (const Control& control : readingOrder()) {
         if (const List* list = std::get_if<List>(&control)) {
             if (const auto value = listValue(model, *list)) {
-                text += std::string(ruleFor(*list).name) + ": " + *value + "\n";
+                const std::string_view name = ruleFor(*list).name;
+                text += std::string(name) + ": " + *value + wattsOf(lines, name) + "\n";
             }
         } else if (const Box box = std::get<Box>(control); model.isChecked(box)) {
-            ticked += (ticked.empty() ? "" : ", ") + std::string(ruleFor(box).caption);
+            const std::string_view caption = ruleFor(box).caption;
+            ticked += (ticked.empty() ? "" : ", ") + std::string(caption) + wattsOf(lines, caption);
         }
     }
     if (!ticked.empty()) {
         text += std::string(kTickedName) + ": " + ticked + "\n";
     }
-    const Estimate& figures = model.estimate();
-    text += figureLine(kStockHeading, figures.stock);
-    text += figureLine(kMildHeading, figures.mild);
-    text += figureLine(kHeavyHeading, figures.heavy);
-    return text + "\n" + std::string(kMakeUpHeading) + "\n" + describe(model.makeUp());
+    if (const MakeUpLine* overhead = addedBy(lines, kOverheadName)) {
+        text += std::string(kOverheadName) + ": " + overhead->watts + "\n";
+    }
+    const Estimate& figures = makeUp.figures;
+    text += figureLine(lines, kStockHeading, figures.stock);
+    text += figureLine(lines, kMildHeading, figures.mild);
+    text += figureLine(lines, kHeavyHeading, figures.heavy);
+    if (figures.stock == "0") {
+        text += std::string(kNothingCounts) + "\n";
+    }
+    return text;
 }
 
 }  // namespace kolva

@@ -186,27 +186,35 @@ void MainWindow::copyEstimate() {
 void MainWindow::pasteMachine() {
     const auto read = readMachine(QGuiApplication::clipboard()->text().toStdString());
     if (const auto* refusal = std::get_if<PasteRefusal>(&read)) {
-        const QString reason = QString::fromStdString(refusal->reason);
-        if (refusal->line == 0) {
-            say(reason);
-            pasteNotice_->showText(tr("The machine was not pasted; nothing has changed."),
-                                   {reason + QLatin1Char('.'),
-                                    tr("Kolva reads a machine a part a line, as it copies one: "
-                                       "\u201cCPU: 2 \u00d7 Opteron\u201d.")});
-        } else {
-            say(tr("Line %1: %2").arg(refusal->line).arg(reason));
-            pasteNotice_->showText(tr("The machine was not pasted; nothing has changed."),
-                                   {tr("Line %1 reads \u201c%2\u201d.")
-                                        .arg(refusal->line)
-                                        .arg(QString::fromStdString(refusal->text)),
-                                    reason + QLatin1Char('.')});
-        }
+        explainRefusal(*refusal);
         return;
     }
+    const auto& pasted = std::get<PastedMachine>(read);
     const Machine before = model_.machine();
-    model_.apply(std::get<Machine>(read));
+    model_.apply(pasted.machine);
     record(tr("Paste Machine"), before);
-    say(tr("Machine pasted"));
+    say(statesOtherFigures(pasted, model_.estimate())
+            ? tr("Machine pasted; its figures were worked out again")
+            : tr("Machine pasted"));
+}
+
+// The brief reason on the help line, the whole one in the paste notice.
+void MainWindow::explainRefusal(const PasteRefusal& refusal) {
+    const QString reason = QString::fromStdString(refusal.reason) + QLatin1Char('.');
+    const QString brief = QString::fromStdString(refusal.brief);
+    const QString notPasted = tr("The machine was not pasted; nothing has changed.");
+    if (refusal.line == 0) {
+        say(brief);
+        pasteNotice_->showText(notPasted,
+                               {reason, tr("Kolva reads a machine a part a line, as it copies one: "
+                                           "\u201cCPU: 2 \u00d7 Opteron\u201d.")});
+        return;
+    }
+    say(tr("Line %1: %2").arg(refusal.line).arg(brief));
+    pasteNotice_->showText(notPasted, {tr("Line %1 reads \u201c%2\u201d.")
+                                           .arg(refusal.line)
+                                           .arg(QString::fromStdString(refusal.text)),
+                                       reason});
 }
 
 void MainWindow::startAgain() {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "controls.hpp"
+#include "machine_reader.hpp"
 #include "power_model.hpp"
 #include "window_controls.hpp"
 
@@ -62,6 +63,8 @@ private:
     // Sets every list and box to `machine` through the model's handlers and
     // says `done` on the help line, for undoing and redoing.
     void restore(const Machine& machine, const QString& done);
+    // Says why a paste was refused, changing nothing else.
+    void explainRefusal(const PasteRefusal& refusal);
     // Shows `notice` on the help line and tells screen readers of it.
     void say(const QString& notice);
 

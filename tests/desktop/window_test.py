@@ -32,7 +32,7 @@ class Window(unittest.TestCase):
 
     # Ctrl+C puts the machine and its estimate on the clipboard, where another
     # program reads it as plain text; started again, Kolva takes the machine
-    # back with Ctrl+V from another program's clipboard.
+    # back with Ctrl+V from another program's clipboard, out of a forum post.
     def test_copies_the_machine_for_other_programs_and_pastes_it_back(self):
         with Kolva() as kolva:
             kolva.pick_with_pointer("Processor model", "Pentium 4 Prescott")
@@ -45,29 +45,23 @@ class Window(unittest.TestCase):
             self.assertEqual(settled(stock, "Stock Speeds: 220"), "Stock Speeds: 220")
             tap_key("c", "Control_L")
             expected = ("Kolva power supply estimate\n"
-                        "CPU: 2 × Pentium 4 Prescott\n"
-                        "Ticked: Sound Card\n"
+                        "CPU: 2 × Pentium 4 Prescott (2 × 89 W = 178 W)\n"
+                        "Ticked: Sound Card (7 W)\n"
+                        "Overhead: 35 W\n"
                         "Stock Speeds: 220 Watts\n"
-                        "Mild Overclock: 231 Watts\n"
-                        "Heavy Overclock: 242 Watts\n"
-                        "\n"
-                        "How the estimate is made:\n"
-                        "CPU              2 × 89 W    178 W\n"
-                        "Sound Card                     7 W\n"
-                        "Overhead                      35 W\n"
-                        "Stock Speeds     total       220 W\n"
-                        "Mild Overclock   220 × 1.05  231 W\n"
-                        "Heavy Overclock  220 × 1.1   242 W\n")
+                        "Mild Overclock: 231 Watts (220 × 1.05)\n"
+                        "Heavy Overclock: 242 Watts (220 × 1.1)\n")
             self.assertEqual(settled(clipboard_text, expected), expected)
 
             tap_key("n", "Control_L")
             self.assertEqual(settled(stock, "Stock Speeds: 0"), "Stock Speeds: 0")
             pasted = HOME / "pasted.txt"
-            pasted.write_text("> " + expected)
+            # As a forum post quotes it.
+            offered = "Hi all, my build:\n\n[quote=Ann]\n" + expected + "[/quote]\nThanks!\n"
+            pasted.write_text(offered)
             xclip = start(["xclip", "-quiet", "-selection", "clipboard", "-i", pasted],
                           log="xclip.log")
             try:
-                offered = "> " + expected
                 self.assertEqual(settled(clipboard_text, offered), offered)
                 tap_key("v", "Control_L")
                 self.assertEqual(settled(stock, "Stock Speeds: 220"), "Stock Speeds: 220")

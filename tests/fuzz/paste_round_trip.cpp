@@ -18,16 +18,19 @@ std::optional<std::string> pasteFault(std::span<const std::uint8_t> text) {
         return std::nullopt;
     }
     PowerModel model;
-    model.apply(std::get<Machine>(read));
+    model.apply(std::get<PastedMachine>(read).machine);
     const std::string copied = machineText(model);
     const auto again = readMachine(copied);
-    if (!std::holds_alternative<Machine>(again)) {
+    if (!std::holds_alternative<PastedMachine>(again)) {
         return "its own copy refused: " + std::get<PasteRefusal>(again).reason;
     }
     PowerModel pasted;
-    pasted.apply(std::get<Machine>(again));
+    pasted.apply(std::get<PastedMachine>(again).machine);
     if (machineText(pasted) != copied) {
         return "a copy that pastes as another machine:\n" + copied;
+    }
+    if (statesOtherFigures(std::get<PastedMachine>(again), pasted.estimate())) {
+        return "a copy whose own figures are not its machine's:\n" + copied;
     }
     return std::nullopt;
 }

@@ -76,8 +76,9 @@ TEST(Recalculation, EveryWholeStockMatchesIntegerArithmetic) {
     }
 }
 
-// The copied machine: its parts in the window's words and reading order, and
-// the make-up in columns; never a part that seems to count while nothing does.
+// The copied machine: its parts in the window's words and reading order, each
+// with its watts, in lines that need no columns; never a part that seems to
+// count while nothing does.
 TEST(MachineText, DescribesTheMachineAndHowItsEstimateIsMade) {
     testing_support::LoadedModel machine;
     machine.pick(List::ProcessorModel, "Pentium 4 Prescott")
@@ -91,28 +92,16 @@ TEST(MachineText, DescribesTheMachineAndHowItsEstimateIsMade) {
         .pick(List::UsbDevices, "2");
     EXPECT_EQ(machineText(machine.model),
               "Kolva power supply estimate\n"
-              "CPU: 2 × Pentium 4 Prescott\n"
-              "RAM: 3 × DDR2 SDRAM\n"
-              "Optical #1: DVDRW\n"
-              "USB Devices: 2\n"
-              "System Fans: 3\n"
-              "Ticked: USB Enabled, Sound Card\n"
-              "Stock Speeds: 296 Watts\n"
-              "Mild Overclock: 310 Watts\n"
-              "Heavy Overclock: 325 Watts\n"
-              "\n"
-              "How the estimate is made:\n"
-              "CPU              2 × 89 W                           178 W\n"
-              "RAM              3 × 7.5 W                         22.5 W\n"
-              "Optical #1                                           25 W\n"
-              "USB Devices      2 × 5 W                             10 W\n"
-              "Sound Card                                            7 W\n"
-              "System Fans      3 × 3 W                              9 W\n"
-              "Overhead                                             35 W\n"
-              "USB Enabled                                          10 W\n"
-              "Stock Speeds     total 296.5 W, rounded down        296 W\n"
-              "Mild Overclock   296 × 1.05 = 310.8, rounded down   310 W\n"
-              "Heavy Overclock  296 × 1.1 = 325.6, rounded down    325 W\n");
+              "CPU: 2 × Pentium 4 Prescott (2 × 89 W = 178 W)\n"
+              "RAM: 3 × DDR2 SDRAM (3 × 7.5 W = 22.5 W)\n"
+              "Optical #1: DVDRW (25 W)\n"
+              "USB Devices: 2 (2 × 5 W = 10 W)\n"
+              "System Fans: 3 (3 × 3 W = 9 W)\n"
+              "Ticked: USB Enabled (10 W), Sound Card (7 W)\n"
+              "Overhead: 35 W\n"
+              "Stock Speeds: 296 Watts (total 296.5 W, rounded down)\n"
+              "Mild Overclock: 310 Watts (296 × 1.05 = 310.8, rounded down)\n"
+              "Heavy Overclock: 325 Watts (296 × 1.1 = 325.6, rounded down)\n");
 
     // Models whose number is still 0, and a number without its model.
     testing_support::LoadedModel waiting;
@@ -127,11 +116,6 @@ TEST(MachineText, DescribesTheMachineAndHowItsEstimateIsMade) {
               "Stock Speeds: 0 Watts\n"
               "Mild Overclock: 0 Watts\n"
               "Heavy Overclock: 0 Watts\n"
-              "\n"
-              "How the estimate is made:\n"
-              "CPU  a model counts once its number is chosen  0 W\n"
-              "RAM  a number counts once its model is chosen  0 W\n"
-              "VGA  a model counts once its number is chosen  0 W\n"
               "Nothing counts yet, so the figures read 0 rather than the 35 W overhead alone.\n");
 
     // A maker's heading row chosen is no part.

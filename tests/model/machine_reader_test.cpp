@@ -37,11 +37,13 @@ class ForgivenTextTest : public testing::TestWithParam<ForgivenText> {};
 TEST_P(ForgivenTextTest, PastesAsTheMachineCopied) {
     const auto forgiven = readMachine(GetParam().text);
     const auto copied = readMachine(GetParam().copied);
-    ASSERT_TRUE(std::holds_alternative<Machine>(copied)) << std::get<PasteRefusal>(copied).reason;
-    ASSERT_TRUE(std::holds_alternative<Machine>(forgiven))
+    ASSERT_TRUE(std::holds_alternative<PastedMachine>(copied))
+        << std::get<PasteRefusal>(copied).reason;
+    ASSERT_TRUE(std::holds_alternative<PastedMachine>(forgiven))
         << "line " << std::get<PasteRefusal>(forgiven).line << ": "
         << std::get<PasteRefusal>(forgiven).reason;
-    EXPECT_TRUE(std::get<Machine>(forgiven) == std::get<Machine>(copied));
+    EXPECT_TRUE(std::get<PastedMachine>(forgiven).machine ==
+                std::get<PastedMachine>(copied).machine);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paste, ForgivenTextTest, testing::ValuesIn(oracle::forgivenTexts()),

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <random>
+#include <sstream>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "estimate_makeup.hpp"
 #include "machine_reader.hpp"
@@ -101,38 +106,181 @@ TEST(RandomSequences, ModelAgreesWithOracleAfterEveryEvent) {
     EXPECT_EQ(checked, kSeeds * kEventsPerSeed);
 }
 
-// What forums and mail do to a pasted text: each line quoted and its line
-// ending made CRLF, blank lines and spaces around it, the figures dropped.
-std::string mangled(const std::string& copied) {
-    std::string text = "\r\n  \r\n";
-    std::size_t start = 0;
-    for (std::size_t end; (end = copied.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::string line = copied.substr(start, end - start);
-        if (line.find(" Watts") == std::string::npos) {
-            text += ">  " + line + "  \r\n";
-        }
-    }
-    return text + "\r\n\r\n";
+// A posted text, line by line, with what each line is to whoever reads it:
+// Kolva's own (its title, parts, figures and make-up), blank or a wrapper
+// around the machine, prose around it, or a line shaped as a part that no
+// Kolva part has.
+enum class Role : std::uint8_t { Kolva, Blank, Prose, Alien };
+
+struct Posted {
+    std::vector<std::pair<std::string, Role>> lines;
+    bool figuresEdited = false;
+};
+
+constexpr auto kProse = std::to_array<std::string_view>(
+    {"Hi all, here is my build:", "On Monday, Ann wrote:", "Thanks in advance!", "-- ",
+     "Cheers, Ann", "What do you think?"});
+constexpr auto kAlien = std::to_array<std::string_view>({"PSU: Corsair 450W", "Case: Antec"});
+constexpr auto kWrappers =
+    std::to_array<std::pair<std::string_view, std::string_view>>({{"```", "```"},
+                                                                  {"```text", "```"},
+                                                                  {"[code]", "[/code]"},
+                                                                  {"[quote=Ann]", "[/quote]"},
+                                                                  {"[QUOTE]", "[/QUOTE]"},
+                                                                  {"<pre>", "</pre>"}});
+
+bool isFigureOrMakeUp(std::string_view line) {
+    return line.starts_with(kStockHeading) || line.starts_with(kMildHeading) ||
+           line.starts_with(kHeavyHeading) || line.starts_with(kOverheadName) ||
+           line == kNothingCounts;
 }
 
-// What people do to a copied text by hand: the title left out (but where no
-// part follows it), every letter in lower case and a plain "x" for "×".
-std::string retyped(const std::string& copied) {
-    const std::string parts = copied.substr(copied.find('\n') + 1);
-    std::string text = parts.starts_with(kStockHeading) ? copied : parts;
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (auto times = text.find("×"); times != std::string::npos; times = text.find("×")) {
+// A figure line with another number, or the overhead with other watts.
+std::string edited(const std::string& line) {
+    const auto digit = line.find_first_of("0123456789");
+    return line.substr(0, digit) + "1" + line.substr(digit);
+}
+
+// What people do to a copied text before and as they post it, each edit at
+// random: its parts reordered; its figure and make-up lines moved, edited or
+// removed; its title left out, moved or given a comment; blank lines put
+// anywhere; the machine wrapped for a forum or in Markdown, a greeting before
+// it and a signature after it; prose or a line of another program's parts
+// put anywhere.
+Posted humanlyEdited(std::mt19937& random, const std::string& copied) {
+    const auto chance = [&](int percent) {
+        return std::uniform_int_distribution(0, 99)(random) < percent;
+    };
+    const auto anywhere = [&](const auto& lines) {
+        return lines.begin() + std::uniform_int_distribution<std::ptrdiff_t>(
+                                   0, static_cast<std::ptrdiff_t>(lines.size()))(random);
+    };
+    Posted posted;
+    auto& lines = posted.lines;
+    std::vector<std::string> parts;
+    std::vector<std::string> ending;
+    std::istringstream text(copied);
+    std::string title;
+    std::getline(text, title);
+    for (std::string line; std::getline(text, line);) {
+        (isFigureOrMakeUp(line) ? ending : parts).push_back(line);
+    }
+    if (chance(50)) {
+        std::shuffle(parts.begin(), parts.end(), random);
+    }
+    if (parts.empty() || chance(70)) {
+        lines.emplace_back(title + (chance(30) ? " (my rig)" : ""), Role::Kolva);
+    }
+    for (const std::string& part : parts) {
+        lines.emplace_back(part, Role::Kolva);
+    }
+    for (const std::string& line : ending) {
+        switch (std::uniform_int_distribution(0, 3)(random)) {
+            case 0:
+                break;
+            case 1:
+                lines.emplace(anywhere(lines), line, Role::Kolva);
+                break;
+            case 2:
+                if (line != kNothingCounts) {
+                    posted.figuresEdited = posted.figuresEdited || !line.starts_with(kOverheadName);
+                    lines.emplace_back(edited(line), Role::Kolva);
+                    break;
+                }
+                [[fallthrough]];
+            default:
+                lines.emplace_back(line, Role::Kolva);
+        }
+    }
+    if (lines.size() > 1 && chance(20)) {
+        const auto to = lines.begin() + std::uniform_int_distribution<std::ptrdiff_t>(
+                                            1, static_cast<std::ptrdiff_t>(lines.size()))(random);
+        std::rotate(lines.begin(), lines.begin() + 1, to);
+    }
+    for (int blanks = std::uniform_int_distribution(0, 4)(random); blanks > 0; --blanks) {
+        lines.emplace(anywhere(lines), chance(50) ? "" : "  \t", Role::Blank);
+    }
+    if (chance(40)) {
+        const auto& [opening, closing] =
+            kWrappers[std::uniform_int_distribution<std::size_t>(0, kWrappers.size() - 1)(random)];
+        if (chance(30) && !opening.starts_with('`')) {
+            lines.front().first.insert(0, opening);
+            lines.back().first += closing;
+        } else {
+            lines.emplace(lines.begin(), opening, Role::Blank);
+            lines.emplace_back(closing, Role::Blank);
+        }
+    }
+    const auto prose = [&] {
+        return std::string(
+            kProse[std::uniform_int_distribution<std::size_t>(0, kProse.size() - 1)(random)]);
+    };
+    if (chance(50)) {
+        lines.emplace(lines.begin(), prose(), Role::Prose);
+    }
+    if (chance(50)) {
+        lines.emplace_back(prose(), Role::Prose);
+    }
+    if (chance(10)) {
+        lines.emplace(anywhere(lines), prose(), Role::Prose);
+    }
+    if (chance(10)) {
+        lines.emplace(anywhere(lines),
+                      kAlien[std::uniform_int_distribution<std::size_t>(0, 1)(random)],
+                      Role::Alien);
+    }
+    return posted;
+}
+
+// The text of a posted machine: quoted or not, in its own letter case or all
+// in one, with "x" for "×" or not, its lines ended as Unix or Windows ends them.
+std::string textOf(std::mt19937& random, const Posted& posted) {
+    const auto chance = [&](int percent) {
+        return std::uniform_int_distribution(0, 99)(random) < percent;
+    };
+    const std::string quote = chance(30) ? (chance(50) ? "> " : ">> ") : "";
+    const std::string end = chance(20) ? "\r\n" : "\n";
+    std::string text;
+    for (const auto& line : posted.lines) {
+        text.append(quote).append(line.first).append(end);
+    }
+    if (chance(30)) {
+        const auto lower = chance(70);
+        std::transform(text.begin(), text.end(), text.begin(), [lower](unsigned char c) {
+            return static_cast<char>(lower ? std::tolower(c) : std::toupper(c));
+        });
+    }
+    for (auto times = text.find("×"); chance(20) && times != std::string::npos;
+         times = text.find("×")) {
         text.replace(times, std::string_view("×").size(), "x");
     }
     return text;
 }
 
-// Copying the machine, starting again and pasting it back gives the same
-// machine: the same copied text, figures and make-up included, and the same
-// boxes, from the text as copied, as a forum leaves it and as retyped.
-TEST(RandomSequences, PastingACopiedMachineGivesItBack) {
-    int machines = 0;
+// The line, counted from 1, that a reader must refuse the posted machine
+// at: the first line shaped as another program's part, or of prose between
+// Kolva's first line and its last; 0 where there is none.
+std::size_t refusedLine(const Posted& posted) {
+    const auto& lines = posted.lines;
+    const auto isKolva = [](const auto& line) { return line.second == Role::Kolva; };
+    const auto first = std::find_if(lines.begin(), lines.end(), isKolva);
+    const auto last = std::find_if(lines.rbegin(), lines.rend(), isKolva).base();
+    for (auto line = lines.begin(); line != lines.end(); ++line) {
+        if (line->second == Role::Alien ||
+            (line->second == Role::Prose && line > first && line < last)) {
+            return static_cast<std::size_t>(line - lines.begin()) + 1;
+        }
+    }
+    return 0;
+}
+
+// Whatever people do to a copied machine as they post it, pasting the post
+// gives exactly that machine, its figures worked out again and said to be
+// where the post changed them; or the post is refused at the line that no
+// machine has. An accepted paste never gives another machine.
+TEST(RandomSequences, PastingAPostedMachineGivesItBackOrNamesTheLine) {
+    constexpr int kPostsPerMachine = 4;
+    int posts = 0;
     for (int seed = 1; seed <= kSeeds; ++seed) {
         SCOPED_TRACE(testing::Message() << "replay with seed " << seed);
         std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
@@ -145,25 +293,31 @@ TEST(RandomSequences, PastingACopiedMachineGivesItBack) {
                 continue;
             }
             const std::string copied = machineText(model);
-            // As copied, and then as a forum leaves it or as retyped, by turns.
-            const std::string changed = event % 10 == 0 ? retyped(copied) : mangled(copied);
-            for (const std::string& pasted : {copied, changed}) {
-                const auto machine = readMachine(pasted);
-                ASSERT_TRUE(std::holds_alternative<Machine>(machine))
-                    << std::get<PasteRefusal>(machine).reason << "\n"
-                    << pasted;
-                PowerModel again;
-                again.apply(std::get<Machine>(machine));
-                ASSERT_EQ(machineText(again), copied);
-                for (std::size_t i = 0; i < kBoxCount; ++i) {
-                    ASSERT_EQ(again.isChecked(static_cast<Box>(i)),
-                              model.isChecked(static_cast<Box>(i)));
+            for (int post = 0; post < kPostsPerMachine; ++post, ++posts) {
+                const Posted posted = post == 0 ? Posted{} : humanlyEdited(random, copied);
+                const std::string text = post == 0 ? copied : textOf(random, posted);
+                const auto read = readMachine(text);
+                const std::size_t line = post == 0 ? 0 : refusedLine(posted);
+                if (line != 0) {
+                    ASSERT_TRUE(std::holds_alternative<PasteRefusal>(read)) << text;
+                    ASSERT_EQ(std::get<PasteRefusal>(read).line, line) << text;
+                    continue;
                 }
+                ASSERT_TRUE(std::holds_alternative<PastedMachine>(read))
+                    << "line " << std::get<PasteRefusal>(read).line << ": "
+                    << std::get<PasteRefusal>(read).reason << "\n"
+                    << text;
+                const auto& pasted = std::get<PastedMachine>(read);
+                PowerModel again;
+                again.apply(pasted.machine);
+                ASSERT_EQ(machineText(again), copied) << text;
+                ASSERT_EQ(pasted.machine.ticked, model.machine().ticked) << text;
+                ASSERT_EQ(statesOtherFigures(pasted, again.estimate()), posted.figuresEdited)
+                    << text;
             }
-            ++machines;
         }
     }
-    RecordProperty("machines_pasted", machines);
+    RecordProperty("posts_pasted", posts);
 }
 
 }  // namespace
