@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QIcon>
 #include <QImageReader>
@@ -92,65 +93,95 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context,
 }
 
 // The options that Qt itself reads from every program's command line; they
-// pass through to Qt untouched.
+// pass through to Qt untouched, and --help-all lists them.
 struct QtOption {
     const char* name;
-    bool takesValue;
+    const char* value;  // the name of its value; none where it takes none
+    const char* description;
 };
 constexpr QtOption kQtOptions[] = {
-    {"platform", true},        {"platformpluginpath", true},
-    {"platformtheme", true},   {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true},
-    {"qwindowtitle", true},    {"reverse", false},
-    {"session", true},         {"display", true},
-    {"geometry", true},        {"style", true},
-    {"stylesheet", true},      {"widgetcount", false},
-    {"nograb", false},         {"dograb", false},
-    {"sync", false},
+    {"platform", "platformName[:options]", "The platform plugin, such as xcb or wayland."},
+    {"platformpluginpath", "path", "Where to find platform plugins."},
+    {"platformtheme", "theme", "The platform theme."},
+    {"plugin", "plugin", "A further plugin to load; may be given more than once."},
+    {"qwindowgeometry", "geometry", "The window's place, in X11 syntax, such as +50+50."},
+    {"qwindowicon", "icon", "The window's icon."},
+    {"qwindowtitle", "title", "The window's title."},
+    {"reverse", nullptr, "Lays the window out from right to left."},
+    {"session", "session", "Restores the program from an earlier session."},
+    {"display", "display", "The X display, instead of $DISPLAY."},
+    {"geometry", "geometry", "The same as -qwindowgeometry."},
+    {"style", "style", "The widget style."},
+    {"stylesheet", "file", "A style sheet for the widgets."},
+    {"widgetcount", nullptr, "Says at the end how many widgets are left."},
+    {"nograb", nullptr, "Never grabs the mouse or the keyboard (X11)."},
+    {"dograb", nullptr, "Grabs the mouse and keyboard even under a debugger (X11)."},
+    {"sync", nullptr, "Talks to the X server synchronously (X11)."},
 };
 
-// Kolva takes no command line of its own; it answers --help and --version as
-// every desktop program does, before it needs a display, names an option it
-// does not know, and says that it opens no files when given one. Returns the
-// exit status when the program is to end there.
+// Kolva's own command line; Qt's options are listed with --help-all only.
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    explicit CommandLine(bool listQtOptions)
+        : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+        parser.setApplicationDescription(qText(kolva::project::kDescription));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const QtOption& qt : kQtOptions) {
+            QCommandLineOption option(QString::fromLatin1(qt.name),
+                                      QCoreApplication::translate("kolva", qt.description));
+            if (qt.value != nullptr) {
+                option.setValueName(QString::fromLatin1(qt.value));
+            }
+            if (!listQtOptions) {
+                option.setFlags(QCommandLineOption::HiddenFromHelp);
+            }
+            parser.addOption(option);
+        }
+    }
+
+    // Without an application object Qt cannot know the program's name.
+    QString helpText() const {
+        return parser.helpText().replace(QLatin1String("<executable_name>"),
+                                         QLatin1String("kolva"));
+    }
+};
+
+// Kolva takes no command line of its own; it answers --help, --help-all and
+// --version as every desktop program does, before it needs a display, names
+// an option it does not know with where to look, and says that it opens no
+// files when given one. Returns the exit status when the program is to end
+// there.
 std::optional<int> answerCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    QCommandLineParser parser;
-    parser.setApplicationDescription(qText(kolva::project::kDescription));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    for (const QtOption& qt : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name));
-        if (qt.takesValue) {
-            option.setValueName(QStringLiteral("value"));
-        }
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "kolva: %s\n", qPrintable(parser.errorText()));
+    CommandLine line(false);
+    if (!line.parser.parse(arguments)) {
+        std::fprintf(stderr, "kolva: %s Try 'kolva --help' for more information.\n",
+                     qPrintable(line.parser.errorText()));
         return EXIT_FAILURE;
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Without an application object Qt cannot know the program's name.
-        const QString text =
-            parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("kolva"));
-        std::fputs(qPrintable(text), stdout);
+    if (line.parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(CommandLine(true).helpText()), stdout);
         return EXIT_SUCCESS;
     }
-    if (parser.isSet(version)) {
+    if (line.parser.isSet(line.help)) {
+        std::fputs(qPrintable(line.helpText()), stdout);
+        return EXIT_SUCCESS;
+    }
+    if (line.parser.isSet(line.version)) {
         std::printf("kolva %s\n", qPrintable(qText(kolva::project::kVersion)));
         return EXIT_SUCCESS;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (!line.parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr,
                      "kolva: Kolva opens no files (%s); to bring in a machine, copy its text "
                      "and press Ctrl+V in Kolva's window.\n",
-                     qPrintable(parser.positionalArguments().join(QStringLiteral(", "))));
+                     qPrintable(line.parser.positionalArguments().join(QStringLiteral(", "))));
         return EXIT_FAILURE;
     }
     return std::nullopt;

@@ -57,6 +57,9 @@ struct ListRule {
     Slot slot;
     std::variant<LookupRule, CopyRule, CountRule> write;
     std::optional<Group> group;
+    // What a change of the list changes, where the part's name alone would
+    // not tell a group's model from its number: "CPU model".
+    std::string_view changes = name;
 };
 
 // A component box writes `checkedValue` to its slot while checked and "0"

@@ -17,8 +17,9 @@ public:
     // Sets the window to a machine, saying on the help line what was done.
     using Restore = std::function<void(const Machine&, const QString& done)>;
 
-    // Changes that share a `series` follow one another into one: the picks
-    // of one list, say, as the user walks it entry by entry. -1: none.
+    // A change merges into the one before it when both are of one `series`,
+    // which the window gives to a run of changes that is to be one step:
+    // Qt's stack merges any two of one id, across an undo too. -1: none.
     MachineChange(const QString& text, const Machine& before, const Machine& after, Restore restore,
                   int series = -1);
 

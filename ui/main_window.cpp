@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include "focus_ring.hpp"
 #include "gestures.hpp"
 #include "help_line.hpp"
+#include "keys_panel.hpp"
 #include "look.hpp"
 #include "machine_change.hpp"
 #include "machine_reader.hpp"
@@ -24,6 +26,7 @@
 #include "makeup_panel.hpp"
 #include "note_panel.hpp"
 #include "picture.hpp"
+#include "quit_button.hpp"
 #include "text.hpp"
 
 namespace kolva::ui {
@@ -102,15 +105,19 @@ QString MainWindow::reading(std::size_t i) const {
 }
 
 // Every user action on a control goes to the model's handler for it, and
-// what it changed becomes a step to undo.
+// what it changed becomes a step to undo: for a list, one step for as long as
+// the user goes on changing that list.
 void MainWindow::connectControls() {
     for (std::size_t i = 0; i < kListCount; ++i) {
         connect(controls_.lists[i], &QComboBox::activated, this,
                 [this, list = static_cast<List>(i)](int entry) {
+                    if (run_ != list) {
+                        endRun();
+                        run_ = list;
+                    }
                     const Machine before = model_.machine();
                     model_.pick(list, entry);
-                    record(tr("Change %1").arg(qText(ruleFor(list).name)), before,
-                           static_cast<int>(indexOf(list)));
+                    record(tr("Change %1").arg(qText(ruleFor(list).changes)), before, runNumber_);
                     showModel();
                 });
     }
@@ -119,6 +126,7 @@ void MainWindow::connectControls() {
     for (std::size_t i = 0; i < kBoxCount; ++i) {
         connect(controls_.boxes[i], &QCheckBox::toggled, this,
                 [this, box = static_cast<Box>(i)](bool checked) {
+                    endRun();
                     const Machine before = model_.machine();
                     model_.toggle(box, checked);
                     const QString caption = qText(ruleFor(box).caption);
@@ -127,6 +135,13 @@ void MainWindow::connectControls() {
                     showModel();
                 });
     }
+    // The keyboard moving on from a list ends its run, as a cursor moved ends
+    // a run of typing; an open list's popup is a window of its own.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (run_ && now != nullptr && now->window() == this && now != list(*run_)) {
+            endRun();
+        }
+    });
     const auto explainOnClick = [this](QWidget& widget, Explained which) {
         onClick(widget, [this, which] {
             model_.explain(which);
@@ -140,50 +155,107 @@ void MainWindow::connectControls() {
         explainOnClick(figure, row.explained);
     }
     makeDragHandle(*controls_.background);
-    onClick(*controls_.quit, [this] { close(); });
+    connect(controls_.quit, &QuitButton::clicked, this, &QWidget::close);
     showFocusOnFirstKey(*this);
 }
 
-// The window's commands, in its menu and on their keys anywhere in the
-// window. An open list takes the keyboard, so they never act from there.
+// Makes a command named `text`, whose `keys` work anywhere in the window, to
+// do `does`. An open list takes the keyboard, so they never act from there.
+QAction* MainWindow::command(const QString& text, const QList<QKeySequence>& keys,
+                             const std::function<void()>& does) {
+    auto* made = new QAction(text, this);
+    made->setShortcuts(keys);
+    made->setShortcutVisibleInContextMenu(true);
+    addAction(made);
+    connect(made, &QAction::triggered, this, does);
+    return made;
+}
+
+// The window's commands, each made, keyed and connected here; the menu and
+// the keys panel only lay them out.
 void MainWindow::addCommands() {
-    const auto command = [this](const QString& text, const QList<QKeySequence>& keys, auto action) {
-        auto* made = new QAction(text, this);
-        made->setShortcuts(keys);
-        connect(made, &QAction::triggered, this, action);
-        return made;
-    };
-    QAction* copy = command(tr("Copy Estimate"), {QKeySequence::Copy}, &MainWindow::copyEstimate);
-    QAction* paste = command(tr("Paste Machine"), {QKeySequence::Paste}, &MainWindow::pasteMachine);
-    QAction* undo = history_.createUndoAction(this, tr("Undo"));
-    undo->setShortcuts(QKeySequence::Undo);
+    QAction* copy = command(tr("&Copy Estimate"), {QKeySequence::Copy}, [this] { copyEstimate(); });
+    QAction* paste =
+        command(tr("&Paste Machine"), {QKeySequence::Paste}, [this] { pasteMachine(); });
+    QAction* undoStep = command(tr("&Undo"), {QKeySequence::Undo}, [this] { undo(); });
     // Ctrl+Shift+Z, and Ctrl+Y as many programs take it.
-    QAction* redo = history_.createRedoAction(this, tr("Redo"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    QAction* again = command(tr("Start Again"), {QKeySequence::New}, &MainWindow::startAgain);
-    // Ctrl+F1, the desktop's key for a tool tip, shows how the estimate is made.
-    auto* showMakeUp = new QAction(tr("How the Estimate Is Made"), this);
-    showMakeUp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    QAction* redoStep = command(
+        tr("&Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [this] { redo(); });
+    QAction* again = command(tr("&Start Again"), {QKeySequence::New}, [this] { startAgain(); });
+    // Shift+F1, Qt's key for "What's This?", which desktops leave to programs;
+    // and Ctrl+F1, the key for a tool tip, where a desktop does not take it
+    // for its workspaces (KDE Plasma and Xfce do).
+    QAction* makeUp =
+        command(tr("&How the Estimate Is Made"),
+                {QKeySequence(Qt::SHIFT | Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_F1)},
+                [this] { showMakeUp(); });
+    // F1, every desktop's key for help.
+    QAction* keys =
+        command(tr("&Keyboard Shortcuts"), {QKeySequence(Qt::Key_F1)}, [this] { showKeys(); });
+    QAction* menu = command(tr("Open the &Menu"),
+                            {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)},
+                            [this] { openMenu(); });
     // Ctrl+Q, the desktop's quit key. Escape is left to the open lists and the
     // panels: closing Kolva with it would throw every choice away by a slip.
-    QAction* quit = command(tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &QWidget::close);
+    QAction* quit = command(tr("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
+    nameSteps(*undoStep, *redoStep);
 
     const QRect panels = toPixels(kMakeUpArea);
     const QList<QLabel*> figures(controls_.figures.begin(), controls_.figures.end());
-    makeUp_ =
-        new MakeUpPanel(*this, panels, figures, *showMakeUp, [this] { return model_.makeUp(); });
+    makeUp_ = new MakeUpPanel(*this, panels, figures, [this] { return model_.makeUp(); });
     pasteNotice_ = new NotePanel(*this, panels, tr("Why the machine was not pasted"));
-    menu_ = new CommandMenu(*this, *controls_.figuresFrame,
-                            {{copy, paste}, {undo, redo}, {again}, {showMakeUp}, {quit}});
+    keys_ = new KeysPanel(*this, panels,
+                          {copy, paste, undoStep, redoStep, again, makeUp, keys, menu, quit});
+    menu_ = new CommandMenu(*this,
+                            {{copy, paste}, {undoStep, redoStep}, {again}, {makeUp, keys}, {quit}});
+    offerMenu(*undoStep, *redoStep);
+}
+
+// The menu says what Undo and Redo would take back or do again; their short
+// names stay for the keys panel.
+void MainWindow::nameSteps(QAction& undoStep, QAction& redoStep) {
+    undoStep.setIconText(tr("Undo"));
+    redoStep.setIconText(tr("Redo"));
+    connect(&history_, &QUndoStack::undoTextChanged, &undoStep, [&undoStep](const QString& step) {
+        undoStep.setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
+    });
+    connect(&history_, &QUndoStack::redoTextChanged, &redoStep, [&redoStep](const QString& step) {
+        redoStep.setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
+    });
+}
+
+// A right-click on a list, a box or the figures opens the menu; one on the
+// background drags the window. In the menu, Undo and Redo show whether there
+// is anything to undo or redo; their keys always answer, if only to say that
+// there is not.
+void MainWindow::offerMenu(QAction& undoStep, QAction& redoStep) {
+    for (QWidget* control : controls_.lists) {
+        menu_->openOnRightClick(*control);
+    }
+    for (QWidget* control : controls_.boxes) {
+        menu_->openOnRightClick(*control);
+    }
+    menu_->openOnRightClick(*controls_.figuresFrame);
+    connect(menu_, &QMenu::aboutToShow, this, [this, &undoStep, &redoStep] {
+        undoStep.setEnabled(history_.canUndo());
+        redoStep.setEnabled(history_.canRedo());
+    });
+    connect(menu_, &QMenu::aboutToHide, this, [&undoStep, &redoStep] {
+        undoStep.setEnabled(true);
+        redoStep.setEnabled(true);
+    });
 }
 
 void MainWindow::copyEstimate() {
+    endRun();
     QGuiApplication::clipboard()->setText(QString::fromStdString(machineText(model_)));
     say(tr("Estimate copied"));
 }
 
 void MainWindow::pasteMachine() {
+    endRun();
     const auto read = readMachine(QGuiApplication::clipboard()->text().toStdString());
     if (const auto* refusal = std::get_if<PasteRefusal>(&read)) {
         explainRefusal(*refusal);
@@ -218,13 +290,48 @@ void MainWindow::explainRefusal(const PasteRefusal& refusal) {
 }
 
 void MainWindow::startAgain() {
+    endRun();
     const Machine before = model_.machine();
     model_.startAgain();
     record(tr("Start Again"), before);
     makeUp_->dismiss();
-    showModel();
+    say(tr("Started again"));
     list(List::ProcessorModel)->setFocus(Qt::OtherFocusReason);
-    announce(*controls_.helpLine, tr("Started again"));
+}
+
+void MainWindow::undo() {
+    endRun();
+    if (history_.canUndo()) {
+        history_.undo();
+    } else {
+        say(tr("Nothing to undo"));
+    }
+}
+
+void MainWindow::redo() {
+    endRun();
+    if (history_.canRedo()) {
+        history_.redo();
+    } else {
+        say(tr("Nothing to redo"));
+    }
+}
+
+void MainWindow::showMakeUp() {
+    makeUp_->showFocused();
+}
+
+void MainWindow::showKeys() {
+    keys_->showFocused();
+}
+
+void MainWindow::openMenu() {
+    menu_->openAtFocus();
+}
+
+void MainWindow::endRun() {
+    run_.reset();
+    ++runNumber_;
 }
 
 void MainWindow::record(const QString& change, const Machine& before, int series) {

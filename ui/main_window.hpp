@@ -3,6 +3,9 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 #include "controls.hpp"
 #include "machine_reader.hpp"
 #include "power_model.hpp"
@@ -17,6 +20,7 @@ namespace kolva::ui {
 
 class CommandMenu;
 class EstimateAnnouncer;
+class KeysPanel;
 class MakeUpPanel;
 class NotePanel;
 
@@ -51,15 +55,30 @@ public:
     // Sets the window to the machine on the clipboard, if it holds one;
     // else changes nothing and says why on the help line and in a panel.
     void pasteMachine();
+    // Takes back the last step, or says that there is none.
+    void undo();
+    // Makes the last step taken back again, or says that there is none.
+    void redo();
+    // Shows how the estimate is made, or the keys, in a panel that takes the keyboard.
+    void showMakeUp();
+    void showKeys();
+    void openMenu();
 
 private:
     void connectControls();
+    QAction* command(const QString& text, const QList<QKeySequence>& keys,
+                     const std::function<void()>& does);
     void addCommands();
+    void nameSteps(QAction& undoStep, QAction& redoStep);
+    void offerMenu(QAction& undoStep, QAction& redoStep);
     void placeOnScreen();
 
     // Records what the user changed since the machine was `before` as one
     // step to undo, merged with the last one if both are of `series`.
     void record(const QString& change, const Machine& before, int series = -1);
+    // Ends the run of changes to one list that makes up the last step, so
+    // that the next change is a step of its own.
+    void endRun();
     // Sets every list and box to `machine` through the model's handlers and
     // says `done` on the help line, for undoing and redoing.
     void restore(const Machine& machine, const QString& done);
@@ -74,9 +93,14 @@ private:
     PowerModel model_;
     WindowControls controls_;
     QUndoStack history_;
+    // The list whose changes make up the step on top of the history, while
+    // the user goes on changing it; every run of changes has a number of its own.
+    std::optional<List> run_;
+    int runNumber_ = 0;
     EstimateAnnouncer* announcer_ = nullptr;
     MakeUpPanel* makeUp_ = nullptr;
     NotePanel* pasteNotice_ = nullptr;
+    KeysPanel* keys_ = nullptr;
     CommandMenu* menu_ = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "makeup_panel.hpp"
 
-#include <QAction>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -55,8 +54,7 @@ QStringList rowsOf(const std::vector<MakeUpLine>& lines) {
 
 }  // namespace
 
-MakeUpPanel::MakeUpPanel(QWidget& window, QRect area, const QList<QLabel*>& figures, QAction& show,
-                         Source makeUp)
+MakeUpPanel::MakeUpPanel(QWidget& window, QRect area, const QList<QLabel*>& figures, Source makeUp)
     : NotePanel(window, area, tr("How the estimate is made")),
       figures_(figures),
       makeUp_(std::move(makeUp)) {
@@ -66,13 +64,14 @@ MakeUpPanel::MakeUpPanel(QWidget& window, QRect area, const QList<QLabel*>& figu
         figure->installEventFilter(this);
     }
     installEventFilter(this);
-    connect(&show, &QAction::triggered, this, [this] {
-        fill();
-        takeFocus();
-    });
     leaving_.setSingleShot(true);
     leaving_.setInterval(kLeavingMs);
     connect(&leaving_, &QTimer::timeout, this, &MakeUpPanel::hideUnlessHovered);
+}
+
+void MakeUpPanel::showFocused() {
+    fill();
+    takeFocus();
 }
 
 void MakeUpPanel::refresh() {

@@ -8,7 +8,6 @@
 #include "estimate_makeup.hpp"
 #include "note_panel.hpp"
 
-class QAction;
 class QLabel;
 
 namespace kolva::ui {
@@ -17,8 +16,8 @@ namespace kolva::ui {
 // edge, so it never covers the figures it explains.
 //
 // Hovering a figure shows it for as long as the pointer rests on a figure or
-// on the panel. Asked for from the keyboard it takes the focus, so that a
-// screen reader reads it line by line like any text.
+// on the panel, without the keyboard. Asked for by a command it takes the
+// focus, so that a screen reader reads it line by line like any text.
 class MakeUpPanel final : public NotePanel {
     Q_OBJECT
 
@@ -26,11 +25,11 @@ public:
     using Source = std::function<EstimateMakeUp()>;
 
     // `area` is the part of `window` the panel may use; its bottom edge lies
-    // just above `figures`. `show` shows the panel from the keyboard, and
-    // `makeUp` tells how the estimate is made now.
-    MakeUpPanel(QWidget& window, QRect area, const QList<QLabel*>& figures, QAction& show,
-                Source makeUp);
+    // just above `figures`. `makeUp` tells how the estimate is made now.
+    MakeUpPanel(QWidget& window, QRect area, const QList<QLabel*>& figures, Source makeUp);
 
+    // Shows the panel with the keyboard in it.
+    void showFocused();
     // The estimate has changed: the panel, if it shows, shows the new one.
     void refresh();
 

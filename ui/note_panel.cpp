@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTextBlock>
@@ -91,10 +92,21 @@ bool NotePanel::hasFocusInside() const {
 }
 
 bool NotePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (body_ != nullptr && watched == body_->viewport() &&
+        event->type() == QEvent::MouseButtonPress && !hasFocusInside()) {
+        dismiss();
+        return true;
+    }
     if (watched != body_) {
         return false;
     }
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Ctrl+C copies the selection here rather than the window's estimate.
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+            body_->textCursor().hasSelection()) {
+            event->accept();
+        }
+    } else if (event->type() == QEvent::KeyPress) {
         // Tab leaves the text for where the focus came from, not the next list.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
@@ -106,6 +118,14 @@ bool NotePanel::eventFilter(QObject* watched, QEvent* event) {
         hide();
     }
     return false;
+}
+
+// A click on the panel's edge is a click on the panel.
+void NotePanel::mousePressEvent(QMouseEvent* event) {
+    if (!hasFocusInside()) {
+        dismiss();
+    }
+    event->accept();
 }
 
 void NotePanel::makeBody() {
@@ -122,7 +142,11 @@ void NotePanel::makeBody() {
     body_->setContextMenuPolicy(Qt::NoContextMenu);
     body_->setAccessibleName(name_);
     body_->document()->setDocumentMargin(0);
+    // Only takeFocus() gives it the keyboard: a click closes a panel that
+    // shows without it.
+    body_->setFocusPolicy(Qt::NoFocus);
     body_->installEventFilter(this);
+    body_->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->addWidget(body_);

@@ -11,9 +11,12 @@ namespace kolva::ui {
 
 // A panel of the window's own look, navy with lavender text, that rises from
 // the bottom of its area as tall as its text: a heading in bold over rows of
-// text. Escape closes it; so does Tab, or the focus moving on, while it has
-// the focus, which then goes back where it came from. Its text is made the
-// first time it shows: many sessions never show it.
+// text. It takes the keyboard only when asked to; then Escape, Tab or the
+// focus moving on closes it, and the focus goes back where it came from.
+// Shown without the keyboard, it closes with Escape or with a click on it,
+// which goes no further, so that it never stands between the pointer and the
+// control beneath it for more than one click. Ctrl+C copies what is selected
+// in it. Its text is made the first time it shows: many sessions never show it.
 class NotePanel : public QFrame {
     Q_OBJECT
 
@@ -29,16 +32,18 @@ public:
     // Closes the panel, giving the focus back to where it was if it had it.
     void dismiss();
 
+    // Moves the keyboard focus into the text, to be read line by line.
+    void takeFocus();
+
     // What the panel shows, a line for each row.
     QString text() const;
 
 protected:
-    // Moves the keyboard focus into the text, to be read line by line.
-    void takeFocus();
     bool hasFocusInside() const;
     const QPlainTextEdit* body() const { return body_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void makeBody();

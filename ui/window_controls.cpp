@@ -11,6 +11,7 @@
 #include "help_line.hpp"
 #include "look.hpp"
 #include "picture.hpp"
+#include "quit_button.hpp"
 #include "text.hpp"
 
 namespace kolva::ui {
@@ -110,12 +111,11 @@ private:
             QObject::tr("Press on the background and move to move the window"));
         controls_.background = background;
 
-        auto* quit = new Picture(paintQuitButton, window);
+        auto* quit = new QuitButton(window);
         quit->setObjectName(qText(kQuitPicture.name));
         quit->setGeometry(toPixels(kQuitPicture.at));
         quit->setAccessibleName(QObject::tr("Quit"));
         quit->setAccessibleDescription(QObject::tr("Closes Kolva (Ctrl+Q)"));
-        quit->setCursor(Qt::PointingHandCursor);
         controls_.quit = quit;
     }
 

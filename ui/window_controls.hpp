@@ -14,6 +14,7 @@ namespace kolva::ui {
 
 class HelpLine;
 class Picture;
+class QuitButton;
 
 // The window's controls, held by what each one is.
 struct WindowControls {
@@ -25,7 +26,7 @@ struct WindowControls {
     HelpLine* helpLine = nullptr;
     QWidget* figuresFrame = nullptr;
     Picture* background = nullptr;
-    Picture* quit = nullptr;
+    QuitButton* quit = nullptr;
 
     QComboBox* list(List which) const { return lists[indexOf(which)]; }
     QCheckBox* box(Box which) const { return boxes[indexOf(which)]; }

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Kolva answers --help and --version in text and exits 0, with no display to
-# open a window on; it names an option it does not know, and says it opens no
-# files when given one, each in one line with a non-zero status.
+# Kolva answers --help, --help-all (with Qt's options) and --version in text
+# and exits 0, with no display to open a window on; it names an option it does
+# not know and where to look, and says it opens no files when given one, each
+# in one line with a non-zero status.
 #   command_line.sh KOLVA
 kolva="$1"
 fail=0
@@ -18,8 +19,10 @@ check() {  # what, expected status, expected text (a grep pattern), arguments...
 }
 check "--help" 0 "^Usage: kolva \[options\]$" --help
 check "--help" 0 "^  -v, --version  *Displays version information.$" --help
+check "--help" 0 "^  --help-all  *Displays help including Qt specific options.$" --help
+check "--help-all" 0 "^  --platform <platformName\[:options\]>  *The platform plugin" --help-all
 check "--version" 0 "^kolva [0-9][0-9.]*$" --version
-check "an unknown option" 1 "^kolva: Unknown option 'frobnicate'.$" --frobnicate
+check "an unknown option" 1 "^kolva: Unknown option 'frobnicate'. Try 'kolva --help' for more information.$" --frobnicate
 check "a file" 1 "^kolva: Kolva opens no files (some-file.txt); to bring in a machine, copy its text and press Ctrl+V in Kolva's window.$" some-file.txt
 for arguments in --frobnicate some-file.txt; do
     lines=$(env -u DISPLAY "$kolva" $arguments 2>&1 | grep -c .)

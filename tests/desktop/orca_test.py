@@ -93,9 +93,13 @@ class Orca(unittest.TestCase):
                 self.assertEqual(ticked, ["checked", "Stock Speeds: 39 Watts"])
             else:
                 self.assertEqual(ticked, ["checked"])
-            # Ctrl+F1, the tool tip key, moves into how the estimate is made,
-            # read as text line by line; Escape leaves it for the box again.
-            self.assertIn("How the estimate is made:", journey.press("F1", "Control_L"))
+            # F1 reads Kolva's keys; Escape leaves them for the box again.
+            self.assertIn("Keyboard shortcuts:", journey.press("F1"))
+            said = journey.press("Escape")
+            self.assertTrue(starts(said, "56k Modem check box checked"), said)
+            # Shift+F1 moves into how the estimate is made, read as text line
+            # by line; Escape leaves it for the box again.
+            self.assertIn("How the estimate is made:", journey.press("F1", "Shift_L"))
             said = journey.press("Down")
             self.assertEqual(len(said), 1, said)
             self.assertTrue(said[0].startswith("56k Modem") and said[0].endswith("4 W"), said)

@@ -6,7 +6,7 @@ import unittest
 import pyatspi
 
 from desktop import (LISTS_OFFER_THEIR_ENTRY, EventLog, Kolva, centre, click, do_action,
-                     find_all, has_state, labelled_by, settled)
+                     exit_status, find, find_all, has_state, labelled_by, settled)
 
 NAME_CHANGED = "object:property-change:accessible-name"
 
@@ -110,6 +110,13 @@ class ScreenReader(unittest.TestCase):
                                                "Stock Speeds: 60"), "Stock Speeds: 60")
             self.assertEqual(kolva.label("Mild Overclock:").name, "Mild Overclock: 63")
             self.assertEqual(kolva.label("Heavy Overclock:").name, "Heavy Overclock: 66")
+
+    def test_presses_the_quit_picture_as_a_button(self):
+        with Kolva() as kolva:
+            quit_button = find(kolva.app, lambda a: a.getRoleName() == "push button"
+                               and a.name == "Quit", "Quit button")
+            do_action(quit_button, "Press")
+            self.assertEqual(exit_status(kolva.process, 5), 0)
 
     def test_is_told_once_when_the_help_line_changes(self):
         with Kolva() as kolva, EventLog(NAME_CHANGED) as log:

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "look.hpp"
@@ -47,7 +48,7 @@ private:
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    // How the make-up looks for a SCSI card when Ctrl+F1 first shows it.
+    // How the make-up looks for a SCSI card when Shift+F1 first shows it.
     static QImage makeUpShownFirstByKeyboard() {
         MainWindow window;
         window.show();
@@ -55,7 +56,7 @@ class MainWindowTest : public QObject {
             return {};
         }
         QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
-        QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_F1, Qt::ShiftModifier);
         return window.grab(window.makeUpPanel()->geometry()).toImage();
     }
 
@@ -185,7 +186,8 @@ private Q_SLOTS:
         QTest::newRow("stock") << 0;
         QTest::newRow("mild") << 1;
         QTest::newRow("heavy") << 2;
-        QTest::newRow("Ctrl+F1") << -1;
+        QTest::newRow("Shift+F1") << -1;
+        QTest::newRow("Ctrl+F1") << -2;
     }
 
     void theMakeUpShowsAboveTheFiguresUntilEscape() {
@@ -197,7 +199,8 @@ private Q_SLOTS:
         QTest::mouseClick(window.checkBox(Box::ScsiCard), Qt::LeftButton);
         QWidget* focused = QApplication::focusWidget();
         if (figure < 0) {
-            QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+            QTest::keyClick(&window, Qt::Key_F1,
+                            figure == -1 ? Qt::ShiftModifier : Qt::ControlModifier);
         } else {
             QWidget* label = window.figure(static_cast<std::size_t>(figure));
             const QPoint middle = label->rect().center();
@@ -207,6 +210,19 @@ private Q_SLOTS:
         QVERIFY(window.makeUpPanel() != nullptr);
         const MakeUpPanel& panel = *window.makeUpPanel();
         QVERIFY(panel.isVisible());
+        // Shown by hovering, it leaves the keyboard where it was, and a click
+        // on it closes it rather than reaching the text.
+        if (figure >= 0) {
+            QCOMPARE(QApplication::focusWidget(), focused);
+            QTest::mouseClick(panel.findChild<QPlainTextEdit*>()->viewport(), Qt::LeftButton);
+            QVERIFY(!panel.isVisible());
+            QCOMPARE(QApplication::focusWidget(), focused);
+            QWidget* label = window.figure(static_cast<std::size_t>(figure));
+            const QPoint middle = label->rect().center();
+            QHelpEvent hover(QEvent::ToolTip, middle, label->mapToGlobal(middle));
+            QApplication::sendEvent(label, &hover);
+            QVERIFY(panel.isVisible());
+        }
         QCOMPARE(panel.text(), QStringLiteral("How the estimate is made:\n"
                                               "SCSI Card\t\t25 W\n"
                                               "Overhead\t\t35 W\n"
@@ -220,7 +236,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), focused);
         QCOMPARE(window.checkBox(Box::ScsiCard)->isChecked(), true);
 
-        QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_F1, Qt::ShiftModifier);
         QVERIFY(panel.isVisible());
         QVERIFY2(window.grab(panel.geometry()).toImage() == firstShown,
                  "the make-up looks otherwise than when the keyboard first shows it");
@@ -274,7 +290,7 @@ private Q_SLOTS:
             control = control->nextInFocusChain();
         } while (control != window.list(List::ProcessorModel));
 
-        QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_F1, Qt::ShiftModifier);
         QVERIFY(window.makeUpPanel() != nullptr);
         const QStringList lines = window.makeUpPanel()->text().split(QLatin1Char('\n'));
         qsizetype at = 0;
@@ -293,8 +309,9 @@ private Q_SLOTS:
     }
 
     // The window's one menu opens from the keyboard anywhere in the window
-    // (Shift+F10, the Menu key) and with a right-click on the result frame:
-    // its headings, figures and units. It offers every command with its key.
+    // (Shift+F10, the Menu key) and with a right-click on a list, a box or the
+    // result frame: its headings, figures and units. It offers every command
+    // with its key and a letter to choose it by.
     void theMenuOpensAsDesktopProgramsOpenTheirs() {
         MainWindow window;
         window.show();
@@ -316,22 +333,35 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(offered.join(QLatin1String(", ")),
-                 QStringLiteral("Copy Estimate Ctrl+C, Paste Machine Ctrl+V, Undo Ctrl+Z, "
-                                "Redo Ctrl+Shift+Z, Start Again Ctrl+N, "
-                                "How the Estimate Is Made Ctrl+F1, Quit Ctrl+Q"));
+                 QStringLiteral("&Copy Estimate Ctrl+C, &Paste Machine Ctrl+V, &Undo Ctrl+Z, "
+                                "&Redo Ctrl+Shift+Z, &Start Again Ctrl+N, "
+                                "&How the Estimate Is Made Shift+F1, &Keyboard Shortcuts F1, "
+                                "&Quit Ctrl+Q"));
         close();
         QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::TvTuner));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
         QTRY_VERIFY(openMenu() != nullptr);
         close();
 
+        // A letter chooses its command: K, the keys.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+        QTRY_VERIFY(openMenu() != nullptr);
+        QTest::keyClick(openMenu(), Qt::Key_K);
+        QTRY_VERIFY(openMenu() == nullptr);
+        const auto* keys = window.findChild<const QWidget*>(QStringLiteral("keys"));
+        QVERIFY(keys != nullptr && keys->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), window.checkBox(Box::TvTuner));
+
         const QWidget* frame = window.figure(0)->parentWidget();
-        for (QLabel* part : frame->findChildren<QLabel*>()) {
+        QList<QWidget*> rightClicked = frame->findChildren<QWidget*>();
+        rightClicked += {window.list(List::HardDrives), window.checkBox(Box::SoundCard)};
+        for (QWidget* part : rightClicked) {
             const QPoint middle = part->rect().center();
             QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle,
                                          part->mapToGlobal(middle));
             QApplication::sendEvent(part, &rightClick);
-            QVERIFY2(openMenu() != nullptr, qPrintable(part->text()));
+            QVERIFY2(openMenu() != nullptr, qPrintable(part->objectName()));
             close();
         }
     }
