@@ -272,7 +272,11 @@ void MainWindow::pasteMachine() {
 
 // The brief reason on the help line, the whole one in the paste notice.
 void MainWindow::explainRefusal(const PasteRefusal& refusal) {
-    const QString reason = QString::fromStdString(refusal.reason) + QLatin1Char('.');
+    // A sentence ends with a full stop, unless it ends with "…" already.
+    QString reason = QString::fromStdString(refusal.reason);
+    if (!reason.endsWith(QChar(0x2026))) {
+        reason += QLatin1Char('.');
+    }
     const QString brief = QString::fromStdString(refusal.brief);
     const QString notPasted = tr("The machine was not pasted; nothing has changed.");
     if (refusal.line == 0) {
