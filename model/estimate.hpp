@@ -16,6 +16,9 @@ struct Estimate {
     friend bool operator==(const Estimate&, const Estimate&) = default;
 };
 
+// One of the three figures, as the member of an Estimate that holds it.
+using FigureOf = std::string Estimate::*;
+
 // Which bus controllers are enabled; each adds its own allowance.
 struct Controllers {
     bool usb = false;

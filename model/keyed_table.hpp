@@ -10,8 +10,8 @@ namespace kolva {
 // at compile time, whether row i belongs to the enumeration's value i, so a
 // row moved out of place fails the build:
 //   static_assert(inKeyOrder(kRows, &Row::list));
-template <typename Row, std::size_t N, typename Key>
-consteval bool inKeyOrder(const std::array<Row, N>& rows, Key Row::*key) {
+template <typename Row, std::size_t N>
+consteval bool inKeyOrder(const std::array<Row, N>& rows, auto key) {
     for (std::size_t i = 0; i < N; ++i) {
         if (static_cast<std::size_t>(rows[i].*key) != i) {
             return false;

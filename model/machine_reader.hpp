@@ -28,7 +28,7 @@ struct PasteRefusal {
 
 // A figure as the pasted text states it: which one and what it says.
 struct StatedFigure {
-    std::string Estimate::*figure = nullptr;
+    FigureOf figure = nullptr;
     std::string text;
 
     friend bool operator==(const StatedFigure&, const StatedFigure&) = default;

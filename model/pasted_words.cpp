@@ -14,7 +14,7 @@ namespace {
 // The figure that each heading of a copied figure line states.
 struct FigureHeading {
     std::string_view heading;
-    std::string Estimate::*figure;
+    FigureOf figure;
 };
 constexpr std::array<FigureHeading, 3> kFigureHeadings = {{
     {kStockHeading, &Estimate::stock},
@@ -95,7 +95,7 @@ std::optional<List> listNamed(std::string_view name) {
     return static_cast<List>(named - names.begin());
 }
 
-std::string Estimate::*figureNamed(std::string_view name) {
+FigureOf figureNamed(std::string_view name) {
     const std::string seen = lowerCase(name);
     const auto* found = std::find_if(kFigureHeadings.begin(), kFigureHeadings.end(),
                                      [&](const auto& f) { return lowerCase(f.heading) == seen; });

@@ -37,7 +37,7 @@ const Vocabulary& vocabulary();
 std::optional<List> listNamed(std::string_view name);
 
 // The figure that a figure line called `name` states, in any letter case.
-std::string Estimate::*figureNamed(std::string_view name);
+FigureOf figureNamed(std::string_view name);
 
 // Whether `text` ends as a number of watts does: "… 170 W".
 bool endsInWatts(std::string_view text);

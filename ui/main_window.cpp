@@ -39,7 +39,7 @@ struct FigureRow {
     Figure figure;
     std::string_view heading;
     Explained explained;
-    std::string Estimate::*value;
+    FigureOf value;
 };
 constexpr std::array<FigureRow, kFigureCount> kFigures = {{
     {Figure::Stock, kStockHeading, Explained::StockFigure, &Estimate::stock},

@@ -40,8 +40,8 @@ public:
         } else if (watched != &list_ && event->type() == QEvent::Hide) {
             // Queued: a pick made with Return hides the popup before the list
             // reads the picked entry from it.
-            QMetaObject::invokeMethod(
-                this, [this] { markShownEntry(); }, Qt::QueuedConnection);
+            const auto mark = [this] { markShownEntry(); };
+            QMetaObject::invokeMethod(this, mark, Qt::QueuedConnection);
         }
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <type_traits>
 
 namespace kolva::testing_support {
 
@@ -16,12 +17,12 @@ struct CaseName {
     }
 };
 
-// Prints a row as its name in test listings, instead of its raw bytes.
+// A row of a table-driven test, which has a name.
 template <typename Case>
-requires requires(const Case& row) {
-    row.name;
-}
-void PrintTo(const Case& row, std::ostream* out) {
+concept NamedRow = std::is_member_object_pointer_v<decltype(&Case::name)>;
+
+// Prints a row as its name in test listings, instead of its raw bytes.
+void PrintTo(const NamedRow auto& row, std::ostream* out) {
     *out << row.name;
 }
 
