@@ -87,11 +87,11 @@ bench:
 	@scripts/build build-release
 	@scripts/bench build-release
 
-# The Debian package, built from the everyday build: build/kolva_<version>_<arch>.deb
-deb: build
+# The Debian package, built as Debian builds it and checked; its path,
+# build-deb/kolva_<version>_<arch>.deb, is the last line.
+deb:
 	@scripts/install-deps package
-	@cpack --config build/CPackConfig.cmake -B build >/dev/null
-	@ls build/kolva_*.deb
+	@scripts/build-deb
 
 # Renders the window offscreen with the project's own tests, at 1x and 2x.
 screenshot: test-deps build
@@ -101,4 +101,4 @@ screenshot: test-deps build
 	@echo "docs/kolva-window.png docs/kolva-window@2x.png"
 
 clean:
-	@rm -rf build build-asan build-fuzz build-release
+	@rm -rf build build-asan build-deb build-fuzz build-release

@@ -19,7 +19,7 @@ check() {  # what, expected status, expected text (a grep pattern), arguments...
 }
 check "--help" 0 "^Usage: kolva \[options\]$" --help
 check "--help" 0 "^  -v, --version  *Displays version information.$" --help
-check "--help" 0 "^  --help-all  *Displays help including Qt specific options.$" --help
+check "--help" 0 "^  --help-all  *Displays help" --help
 check "--help-all" 0 "^  --platform <platformName\[:options\]>  *The platform plugin" --help-all
 check "--version" 0 "^kolva [0-9][0-9.]*$" --version
 check "an unknown option" 1 "^kolva: Unknown option 'frobnicate'. Try 'kolva --help' for more information.$" --frobnicate

@@ -1,39 +1,38 @@
 #!/bin/sh
-# Builds the Debian package from the build folder and checks its name, its
-# run-time dependencies, the validity of the files it installs, and that
-# lintian finds nothing against Debian's policy in it.
+# Checks Kolva's Debian packages, as a .changes file lists them: the program
+# reports the package's version and is built with Debian's hardening (full
+# RELRO with BIND_NOW, fortified functions, the stack protector), and lintian
+# finds nothing against Debian's policy in the source or the binary packages,
+# pedantic notes and information included, but for what waits on a public
+# home (below).
+#   check_deb.sh CHANGES
 set -eu
-build="$1"
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-
-cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
-deb=$(ls "$out"/kolva_*.deb)
-case "$(basename "$deb")" in
-    kolva_1.0.0_"$(dpkg --print-architecture)".deb) ;;
-    *) echo "unexpected package name: $deb"; exit 1 ;;
-esac
-depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation2; do
-    echo "$depends" | grep -q "$needed" || { echo "Depends lacks $needed: $depends"; exit 1; }
-done
-dpkg-deb --extract "$deb" "$out/root"
-[ -x "$out/root/usr/bin/kolva" ] || { echo "no /usr/bin/kolva in the package"; exit 1; }
-for icon in scalable/apps/org.kolva.Kolva.svg 48x48/apps/org.kolva.Kolva.png \
-    256x256/apps/org.kolva.Kolva.png; do
-    [ -f "$out/root/usr/share/icons/hicolor/$icon" ] || { echo "no icon $icon in the package"; exit 1; }
-done
-desktop-file-validate "$out/root/usr/share/applications/org.kolva.Kolva.desktop"
-"$(dirname "$0")/validate_metainfo.sh" "$out/root/usr/share/metainfo/org.kolva.Kolva.metainfo.xml"
-# Newer lintian (Debian 13) warns of any note from "appstreamcli validate-tree",
-# pedantic ones included: there, the upper case of Kolva's desktop id. The
-# metainfo has passed the strict validation above, so that one tag is left to
-# it where lintian knows the tag.
-suppress=
-if lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1; then
-    suppress="--suppress-tags appstream-metadata-validation-failed"
+changes="$1"
+deb="${changes%.changes}.deb"
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb --extract "$deb" "$root"
+program="$root/usr/bin/kolva"
+version=$(dpkg-deb --field "$deb" Version)
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)" = "kolva $version" ] ||
+    { echo "kolva --version does not say $version"; exit 1; }
+readelf --dynamic "$program" | grep -q 'FLAGS.*BIND_NOW' || { echo "no BIND_NOW"; exit 1; }
+readelf --program-headers "$program" | grep -q GNU_RELRO || { echo "no RELRO"; exit 1; }
+symbols=$(readelf --dyn-syms --wide "$program")
+echo "$symbols" | grep -q '__[a-z]*_chk@' || { echo "no fortified functions"; exit 1; }
+echo "$symbols" | grep -q '__stack_chk_fail@' || { echo "no stack protector"; exit 1; }
+# Everything lintian says is shown; two findings are no fault of the package:
+# - appstream-metadata-validation-failed (Debian 13): AppStream 1.0 wants the
+#   metainfo to name a homepage, and Kolva has no public home yet. Every other
+#   finding of AppStream's fails validate_metainfo.sh, which the build's
+#   tests run on the metainfo.
+# - newer-standards-version (Debian 12): its lintian knows Debian's policy up
+#   to 4.6.2; the package follows 4.7.2, today's stable release's.
+lintian --pedantic --display-info --tag-display-limit 0 "$changes" >"$root/lintian" || true
+cat "$root/lintian"
+if grep -v -E '^[EWIPX]: [^ :]+( source)?: (appstream-metadata-validation-failed|newer-standards-version) ' \
+    "$root/lintian" | grep -q .; then
+    echo "lintian reports the above on $(basename "$changes")"
+    exit 1
 fi
-# shellcheck disable=SC2086 # $suppress is empty or two words
-lintian --fail-on error,warning $suppress --tag-display-limit 0 "$deb" 2>/dev/null ||
-    { echo "lintian reports the above on $(basename "$deb")"; exit 1; }
-echo "package: $(basename "$deb") valid, lintian clean; Depends: $depends"
+echo "package: $(basename "$deb") $version hardened; lintian reports nothing else"
