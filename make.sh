@@ -12,6 +12,6 @@ case " $* " in
     *" test "*) sets="make run test" ;;
     *) sets="make run" ;;
 esac
-# shellcheck disable=SC2086
+# shellcheck disable=SC2086 # $sets is a list of set names, one word each
 scripts/install-deps $sets
 exec make --no-print-directory "$@"
