@@ -24,14 +24,14 @@ members() {
 stop() {
     pids=$(members)
     [ -n "$pids" ] || return 0
-    # shellcheck disable=SC2086
+    # shellcheck disable=SC2086 # $pids is a list of process ids
     kill $pids 2>/dev/null || true
     for _ in 1 2 3 4 5 6 7 8 9 10; do
         pids=$(members)
         [ -n "$pids" ] || return 0
         sleep 0.2
     done
-    # shellcheck disable=SC2086
+    # shellcheck disable=SC2086 # as above
     kill -9 $pids 2>/dev/null || true
 }
 
@@ -55,9 +55,11 @@ case "$action" in
             sleep 0.1
         done
         [ -s "$folder/display" ] || { cat "$folder/xvfb.log"; exit 1; }
-        export DISPLAY=":$(cat "$folder/display")"
+        DISPLAY=":$(cat "$folder/display")"
+        export DISPLAY
         dbus-daemon --session --fork --print-address=3 3>"$folder/bus" >"$folder/dbus.log" 2>&1
-        export DBUS_SESSION_BUS_ADDRESS="$(cat "$folder/bus")"
+        DBUS_SESSION_BUS_ADDRESS=$(cat "$folder/bus")
+        export DBUS_SESSION_BUS_ADDRESS
         env | grep -E '^(KOLVA_DESKTOP_SESSION|HOME|XDG_[A-Z_]+|DISPLAY|DBUS_SESSION_BUS_ADDRESS)=' \
             >"$folder/environment"
         echo "desktop on $DISPLAY in $folder"
