@@ -3,7 +3,9 @@
 Orca runs on the test's desktop with its own settings folder and speaks
 through a speech server that makes no sound; what it says is read from its
 debug log, where it writes every utterance. Orca will not start while
-another Orca of the same user runs, the user's own reader included.
+another Orca of the same user runs (it asks pgrep), the user's own reader or
+another test run's included; so it runs in a process namespace of its own,
+where it sees no other.
 """
 
 import os
@@ -17,6 +19,11 @@ from desktop import HOME, start
 
 ORCA = os.environ["KOLVA_ORCA"]
 SETTINGS = os.environ["KOLVA_ORCA_SETTINGS"]
+# A namespace of Orca's own for its processes (the user's, mapped to itself,
+# where the user is not root), ended with it.
+OWN_PROCESSES = ["unshare", "--pid", "--fork", "--mount-proc", "--kill-child"]
+if os.geteuid() != 0:
+    OWN_PROCESSES[1:1] = ["--user", f"--map-user={os.geteuid()}", f"--map-group={os.getegid()}"]
 # How long Orca may take to begin speaking after a key.
 FIRST_WORD_WITHIN = 3
 # "SPEECH OUTPUT: 'Kolva frame.'{'established': False}": the voice settings
@@ -36,7 +43,8 @@ class OrcaReader:
         self.log = own / "orca.log"
         self.read_up_to = 0
         self.pending = None
-        self.process = start([ORCA, "-u", own / "settings", f"--debug-file={self.log}"],
+        self.process = start(OWN_PROCESSES + [ORCA, "-u", own / "settings",
+                                              f"--debug-file={self.log}"],
                              {"GSETTINGS_BACKEND": "memory"}, own / "output")
         # Orca greets the user before it has asked to be told of every kind
         # of event; what happens in between it never hears. It is ready once
