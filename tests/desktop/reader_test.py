@@ -113,7 +113,7 @@ class ScreenReader(unittest.TestCase):
 
     def test_presses_the_quit_picture_as_a_button(self):
         with Kolva() as kolva:
-            quit_button = find(kolva.app, lambda a: a.getRoleName() == "push button"
+            quit_button = find(kolva.app, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON
                                and a.name == "Quit", "Quit button")
             do_action(quit_button, "Press")
             self.assertEqual(exit_status(kolva.process, 5), 0)
