@@ -5,12 +5,13 @@ through a speech server that makes no sound; what it says is read from its
 debug log, where it writes every utterance. Orca will not start while
 another Orca of the same user runs (it asks pgrep), the user's own reader or
 another test run's included; so it runs in a process namespace of its own,
-where it sees no other.
+where it sees no other, wherever the system lets it make one.
 """
 
 import os
 import re
 import shutil
+import subprocess
 import tempfile
 import time
 from pathlib import Path
@@ -20,10 +21,13 @@ from desktop import HOME, start
 ORCA = os.environ["KOLVA_ORCA"]
 SETTINGS = os.environ["KOLVA_ORCA_SETTINGS"]
 # A namespace of Orca's own for its processes (the user's, mapped to itself,
-# where the user is not root), ended with it.
+# where the user is not root), ended with it. Where none can be made, such as
+# in a chroot whose root is no mount of its own, Orca runs as any program.
 OWN_PROCESSES = ["unshare", "--pid", "--fork", "--mount-proc", "--kill-child"]
 if os.geteuid() != 0:
     OWN_PROCESSES[1:1] = ["--user", f"--map-user={os.geteuid()}", f"--map-group={os.getegid()}"]
+if subprocess.run(OWN_PROCESSES + ["true"], capture_output=True, check=False).returncode != 0:
+    OWN_PROCESSES = []
 # How long Orca may take to begin speaking after a key.
 FIRST_WORD_WITHIN = 3
 # "SPEECH OUTPUT: 'Kolva frame.'{'established': False}": the voice settings
